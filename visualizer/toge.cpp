@@ -1,0 +1,7 @@
+#include "toge.h"
+
+Toge::Toge()
+{
+    bandSign.fill(1);
+    mode = 2;
+}
