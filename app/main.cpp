@@ -1,7 +1,17 @@
-#include <QApplication>
+#include "dosecalc_application.h"
+#include "mainframe.h"
 
-int main(int argc, char* argv[])
+// The command line is ignored. An exception escaping start-up or the event loop is shown in a
+// message box; the program still ends with exit code 0.
+int main()
 {
-    QApplication application(argc, argv);
+    DoseCalcApplication application;
+    application.runGuarded([&application] {
+        TMainForm mainForm;
+        MainForm = &mainForm;
+        mainForm.show();
+        DoseCalcApplication::exec();
+        MainForm = nullptr;
+    });
     return 0;
 }

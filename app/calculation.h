@@ -1,0 +1,53 @@
+#pragma once
+
+#include "dose_calculation.h"
+#include "verdict.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace dosecalc {
+
+// The message line's texts: the prompt shown at start, after Clear and after every successful
+// calculation, and the reasons a calculation is refused.
+inline constexpr std::u16string_view promptMessage = u"濃度、放射線量を入力してください";
+
+enum class InputError {
+    notANumber,     // a field holds no number, or a negative one
+    routeNotChosen, // concentrations given but neither air nor food selected
+    unitNotListed,  // a unit list's text names none of its items
+    tooLarge,       // the inputs give a dose beyond the double range
+};
+
+std::u16string_view messageFor(InputError error);
+
+// The window's inputs as typed: the six field texts, the selected route index and the unit list
+// indices (-1 when the typed unit names no item), and the locale's decimal separator.
+struct CalculationInput {
+    std::u16string_view iodine131;
+    std::u16string_view caesium137;
+    std::u16string_view caesium134;
+    std::u16string_view intake;
+    std::u16string_view sievertRate;
+    std::u16string_view grayRate;
+    int route = foodRoute;
+    int sievertUnit = microUnit;
+    int grayUnit = microUnit;
+    std::u16string_view decimalSeparator = u".";
+};
+
+struct CalculationResult {
+    double dose = 0.0;        // annual dose in mSv, unrounded
+    std::u16string doseText;  // the dose as "%6.2f"
+    Verdict verdict;
+};
+
+using CalculationOutcome = std::variant<InputError, CalculationResult>;
+
+// Calculate: validates the inputs in the window's order (every field a non-negative number, a
+// route when any concentration is positive, a unit for both rates, a finite dose), then computes
+// the annual dose and its verdict. Total: every input gives one of the two outcomes.
+CalculationOutcome calculate(const CalculationInput& input);
+
+} // namespace dosecalc

@@ -1,0 +1,94 @@
+#include "dose_calculation.h"
+
+#include "input_text.h"
+
+#include <charconv>
+#include <cstddef>
+
+namespace dosecalc {
+namespace {
+
+// Dose coefficients in mSv per Bq, as the doubles the calculation is defined with (three of the
+// food ones are one unit in the last place away from the double nearest their short decimal).
+constexpr double airIodine131 = 7.4000000000000003e-06;
+constexpr double airCaesium137 = 3.8999999999999999e-05;
+constexpr double airCaesium134 = 2.0000000000000002e-05;
+constexpr double foodIodine131 = 2.2000000000000003e-05;
+constexpr double foodCaesium137 = 1.3000000000000001e-05;
+constexpr double foodCaesium134 = 1.8999999999999998e-05;
+
+constexpr long double daysPerYear = 365;
+constexpr long double hoursPerDay = 24;
+
+double add(double dose, long double term)
+{
+    return static_cast<double>(static_cast<long double>(dose) + term);
+}
+
+} // namespace
+
+int unitIndexOf(std::u16string_view typed, const std::array<std::u16string_view, 3>& items)
+{
+    const std::u16string_view wanted = trimBlanks(typed);
+    for (std::size_t index = 0; index < items.size(); ++index) {
+        if (trimBlanks(items[index]) == wanted)
+            return static_cast<int>(index);
+    }
+    return -1;
+}
+
+std::optional<long double> rateDivisor(int unitIndex)
+{
+    switch (unitIndex) {
+    case 0:
+        return 1'000'000.0L;
+    case 1:
+        return 1'000.0L;
+    case 2:
+        return 1.0L;
+    default:
+        return std::nullopt;
+    }
+}
+
+double annualDose(const DoseInputs& in)
+{
+    double dose = 0.0;
+    if (in.route == airRoute) {
+        dose = add(dose, daysPerYear * in.iodine131 * airIodine131);
+        dose = add(dose, daysPerYear * in.caesium137 * airCaesium137);
+        dose = add(dose, daysPerYear * in.caesium134 * airCaesium134);
+    } else if (in.route == foodRoute) {
+        const long double intake = in.intake;
+        dose = add(dose, intake * daysPerYear * in.iodine131 * foodIodine131);
+        dose = add(dose, intake * daysPerYear * in.caesium137 * foodCaesium137);
+        dose = add(dose, intake * daysPerYear * in.caesium134 * foodCaesium134);
+    }
+    const long double sievertDivisor = rateDivisor(in.sievertUnit).value();
+    const long double grayDivisor = rateDivisor(in.grayUnit).value();
+    const long double sievertRate = in.sievertRate;
+    const long double grayRate = in.grayRate;
+    dose = add(dose, sievertRate / sievertDivisor * hoursPerDay * daysPerYear);
+    dose = add(dose, grayRate / grayDivisor * hoursPerDay * daysPerYear);
+    return dose;
+}
+
+std::u16string formatDose(double dose, std::u16string_view decimalSeparator)
+{
+    // Fixed notation of the largest double has 309 integer digits.
+    char digits[400];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, dose, std::chars_format::fixed, 2);
+    std::u16string text;
+    for (const char* c = digits; error == std::errc() && c != end; ++c) {
+        if (*c == '.')
+            text += decimalSeparator;
+        else
+            text += static_cast<char16_t>(*c);
+    }
+    constexpr std::size_t width = 6;
+    if (text.size() < width)
+        text.insert(0, width - text.size(), u' ');
+    return text;
+}
+
+} // namespace dosecalc

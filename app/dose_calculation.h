@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace dosecalc {
+
+// Selected index of the route group: air, food, or no item selected.
+inline constexpr int noRoute = -1;
+inline constexpr int airRoute = 0;
+inline constexpr int foodRoute = 1;
+
+// The prefixes of the two dose-rate lists, in list order; the index selects the divisor.
+inline constexpr std::array<std::u16string_view, 3> sievertUnitItems{u" nSv /h", u" uSv /h", u" mSv /h"};
+inline constexpr std::array<std::u16string_view, 3> grayUnitItems{u" nGy /h", u" uGy /h", u" mGy /h"};
+inline constexpr int microUnit = 1;
+
+// The index of the list item a typed unit text names (blanks around either side ignored),
+// or -1 when it names none.
+int unitIndexOf(std::u16string_view typed, const std::array<std::u16string_view, 3>& items);
+
+// What the dose-rate value is divided by for the unit at index 0 (n), 1 (u) or 2 (m), giving mSv/h;
+// nothing for any other index.
+std::optional<long double> rateDivisor(int unitIndex);
+
+// The validated inputs of one calculation: concentrations in Bq, intake in kg or L per day,
+// dose rates per hour in the units given by the indices.
+struct DoseInputs {
+    double iodine131 = 0.0;
+    double caesium137 = 0.0;
+    double caesium134 = 0.0;
+    double intake = 0.0;
+    double sievertRate = 0.0;
+    double grayRate = 0.0;
+    int route = foodRoute;
+    int sievertUnit = microUnit;
+    int grayUnit = microUnit;
+};
+
+// The annual effective dose in mSv. Each term is formed in extended precision, left to right,
+// and the running sum is rounded to double after every addition. Any route but air and food adds
+// no concentration term. The unit indices must select a divisor (rateDivisor).
+double annualDose(const DoseInputs& inputs);
+
+// The dose as "%6.2f" prints it (two decimals rounded to nearest, right-aligned in six
+// characters), with the given decimal separator. The dose must be finite.
+std::u16string formatDose(double dose, std::u16string_view decimalSeparator);
+
+} // namespace dosecalc

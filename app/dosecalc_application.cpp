@@ -1,0 +1,57 @@
+#include "dosecalc_application.h"
+
+#include <QMessageBox>
+#include <QWidget>
+
+namespace {
+
+// QApplication keeps referring to its argument count and vector, so they outlive it.
+char programName[] = "dosecalc";
+int argumentCount = 1;
+char* argumentVector[] = {programName, nullptr};
+
+} // namespace
+
+DoseCalcApplication::DoseCalcApplication()
+    : QApplication(argumentCount, argumentVector)
+{
+    setApplicationName(QStringLiteral("dosecalc"));
+    setApplicationDisplayName(QStringLiteral("1年間の被爆量 かんたん計算"));
+}
+
+bool DoseCalcApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        showException(std::current_exception());
+        return true;
+    }
+}
+
+void DoseCalcApplication::runGuarded(const std::function<void()>& body)
+{
+    try {
+        body();
+    } catch (...) {
+        showException(std::current_exception());
+    }
+}
+
+void DoseCalcApplication::showException(const std::exception_ptr& exception)
+{
+    QString message;
+    try {
+        std::rethrow_exception(exception);
+    } catch (const std::exception& error) {
+        message = QString::fromUtf8(error.what());
+    } catch (...) {
+        // Anything else is reported with an empty message.
+    }
+    // A handler that keeps throwing while the box is open (the animation tick) gets one box.
+    if (showingException)
+        return;
+    showingException = true;
+    QMessageBox::critical(activeWindow(), applicationDisplayName(), message);
+    showingException = false;
+}

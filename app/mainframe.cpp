@@ -1,0 +1,466 @@
+#include "mainframe.h"
+
+#include "calculation.h"
+#include "dose_calculation.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPalette>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QTextEdit>
+#include <QTimer>
+#include <QWindow>
+
+#include <cstddef>
+#include <variant>
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+// Japanese proportional Gothic at the layout's pixel sizes (the layout's font was designed for
+// MS P Gothic; IPA P Gothic has the same proportions).
+QFont gothic(int pixelSize, bool bold = false)
+{
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+constexpr int windowFontSize = 12;
+constexpr int timerInterval = 70; // ms
+constexpr std::int32_t noDecoration = 45;
+constexpr int tickBandCount = 14;
+constexpr std::int32_t excitementThreshold = 60;
+
+QString toQString(std::u16string_view text)
+{
+    return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
+}
+
+std::u16string_view toView(const QString& text)
+{
+    const QStringView view(text);
+    return {view.utf16(), static_cast<std::size_t>(view.size())};
+}
+
+// Labels size themselves to their text, as the layout's auto-sized labels do.
+void setLabelText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+QLabel* placeLabel(QWidget* parent, const char* name, const QString& text, int left, int top)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->move(left, top);
+    setLabelText(label, text);
+    return label;
+}
+
+// Narrows the letter spacing of a label whose text is wider than the room its parent leaves it
+// (the layout was measured with MS P Gothic, whose Latin letters are a little narrower).
+void fitLabelToParent(QLabel* label)
+{
+    const int room = label->parentWidget()->width() - 2 * label->x();
+    const int excess = label->width() - room;
+    if (excess <= 0 || label->text().size() < 2)
+        return;
+    QFont font = label->font();
+    font.setLetterSpacing(QFont::AbsoluteSpacing, -static_cast<qreal>(excess) / static_cast<qreal>(label->text().size() - 1));
+    label->setFont(font);
+    label->adjustSize();
+}
+
+QLabel* placeRedLabel(QWidget* parent, const char* name, const QString& text, int left, int top)
+{
+    QLabel* label = placeLabel(parent, name, text, left, top);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
+    label->setPalette(palette);
+    return label;
+}
+
+QLineEdit* placeEdit(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                     const QString& accessibleName)
+{
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setGeometry(geometry);
+    edit->setAccessibleName(accessibleName);
+    return edit;
+}
+
+QComboBox* placeUnitList(QWidget* parent, const char* name, const std::array<std::u16string_view, 3>& items,
+                         const QRect& geometry, const QString& accessibleName)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    for (const std::u16string_view item : items)
+        list->addItem(toQString(item));
+    list->setCurrentIndex(dosecalc::microUnit);
+    list->setGeometry(geometry);
+    list->setAccessibleName(accessibleName);
+    return list;
+}
+
+// Selects an item and shows its text, also when the user had typed over the selected one.
+void selectUnit(QComboBox* list, int index)
+{
+    list->setCurrentIndex(index);
+    list->setEditText(list->itemText(index));
+}
+
+QPushButton* placeButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                         const QString& accessibleName)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setAccessibleName(accessibleName);
+    return button;
+}
+
+QGroupBox* placeGroup(QWidget* parent, const char* name, const QString& title, const QRect& geometry)
+{
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(QLatin1String(name));
+    group->setGeometry(geometry);
+    return group;
+}
+
+QColor toQColor(dosecalc::GaugeColour colour)
+{
+    return {colour.red, colour.green, colour.blue};
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* owner, FrameDrawer drawFrameFunction)
+    : QWidget(owner), drawFrame(drawFrameFunction)
+{
+    loadLayout();
+    fillVerdictTable();
+    angle = 0;
+    const dosecalc::SceneSelectors start = dosecalc::startScene;
+    faceType = start.faceType;
+    decorA = start.decorA;
+    decorB = start.decorB;
+    bindRenderSurface();
+    // Last, so that no frame is drawn before the GL context is current.
+    Timer_V->start();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::loadLayout()
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("1年間の被爆量 かんたん計算"));
+    setFont(gothic(windowFontSize));
+    // The form's background is the button face, as the advice box's is.
+    QPalette formPalette = palette();
+    formPalette.setColor(QPalette::Window, formPalette.color(QPalette::Button));
+    setPalette(formPalette);
+    constexpr int clientWidth = 665;
+    constexpr int clientHeight = 393;
+    setMinimumSize(clientWidth, clientHeight);
+    resize(clientWidth, clientHeight);
+    move(314, 115);
+
+    Splitter1 = new QSplitter(Qt::Vertical, this); // zero height: no effect on the layout
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->setGeometry(0, 0, clientWidth, 0);
+
+    Panel_V = new QWidget(this);
+    Panel_V->setObjectName(QStringLiteral("Panel_V"));
+    Panel_V->setGeometry(416, 0, 241, 177);
+    Panel_V->setFocusPolicy(Qt::NoFocus);
+    auto* surfaceWindow = new QWindow;
+    surfaceWindow->setObjectName(QStringLiteral("Panel_V_Window"));
+    // Created at the panel's size, so the GL drawable has it from the first frame on.
+    surfaceWindow->resize(Panel_V->size());
+    QWidget* surfaceContainer = QWidget::createWindowContainer(surfaceWindow, Panel_V);
+    surfaceContainer->setObjectName(QStringLiteral("Panel_V_Surface"));
+    surfaceContainer->setGeometry(Panel_V->rect());
+    surfaceContainer->setFocusPolicy(Qt::NoFocus);
+    panelDC.window = surfaceWindow;
+
+    Timer_V = new QTimer(this);
+    Timer_V->setObjectName(QStringLiteral("Timer_V"));
+    Timer_V->setInterval(timerInterval);
+    connect(Timer_V, &QTimer::timeout, this, &TMainForm::Timer_VTimer);
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(416, 184, 241, 33);
+    ProgressBar1->setRange(dosecalc::gaugeMinimum, dosecalc::gaugeMaximum);
+    ProgressBar1->setValue(dosecalc::gaugeMinimum);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setFocusPolicy(Qt::NoFocus);
+    ProgressBar1->setAccessibleName(QStringLiteral("健康への影響の度合い"));
+
+    RichEdit1 = new QTextEdit(this);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setGeometry(416, 304, 249, 89);
+    RichEdit1->setFont(gothic(15));
+    RichEdit1->setAcceptRichText(false);
+    RichEdit1->setTabChangesFocus(true);
+    QPalette advicePalette = RichEdit1->palette();
+    advicePalette.setColor(QPalette::Base, advicePalette.color(QPalette::Button));
+    RichEdit1->setPalette(advicePalette);
+    RichEdit1->setAccessibleName(QStringLiteral("健康への影響についての助言"));
+
+    Label1 = placeLabel(this, "Label1", QStringLiteral("１年間の被曝線量は"), 408, 224);
+
+    lblSv = new QLabel(QStringLiteral("0"), this);
+    lblSv->setObjectName(QStringLiteral("lblSv"));
+    lblSv->setTextFormat(Qt::PlainText);
+    lblSv->setGeometry(400, 240, 211, 24);
+    lblSv->setFont(gothic(24, true));
+    lblSv->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblSv->setAccessibleDescription(QStringLiteral("1年間の被曝線量 (ミリシーベルト)"));
+
+    Label3 = placeLabel(this, "Label3", QStringLiteral("mSv"), 616, 240);
+    Label3->setFont(gothic(24, true));
+    Label3->adjustSize();
+
+    Label9 = placeLabel(this, "Label9", QStringLiteral("健康への影響"), 416, 272);
+    Label9->setFont(gothic(21, true));
+    Label9->adjustSize();
+    Label9->setAccessibleDescription(QStringLiteral("健康への影響の判定"));
+
+    Label21 = placeLabel(this, "Label21", toQString(dosecalc::promptMessage), 8, 8);
+    Label21->setFont(gothic(15, true));
+    Label21->adjustSize();
+    Label21->setAccessibleDescription(QStringLiteral("入力の案内とエラーメッセージ"));
+
+    Button2 = placeButton(this, "Button2", QStringLiteral("項目クリア"), QRect(24, 32, 273, 33),
+                          QStringLiteral("入力をすべて初期値に戻す"));
+    connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
+
+    GroupBox1 = placeGroup(this, "GroupBox1", QStringLiteral("飲食物／大気中の放射線物質濃度 (Bq: ベクレル)"),
+                           QRect(16, 80, 281, 169));
+    loadConcentrationBox();
+
+    GroupBox2 = placeGroup(this, "GroupBox2", QStringLiteral("放射線量"), QRect(16, 256, 281, 137));
+    loadDoseRateBox();
+
+    Button1 = placeButton(this, "Button1", QStringLiteral("計算"), QRect(312, 160, 73, 121),
+                          QStringLiteral("年間の被曝線量を計算する"));
+    connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
+
+    // Return in any input field calculates, as on a calculator.
+    for (QLineEdit* field : {EdtBq_I, EdtBq_Cs137, EdtBq_Cs134, Edt_C_Bq, EdtSv, EdtGy,
+                             ComboBox1->lineEdit(), ComboBox2->lineEdit()})
+        connect(field, &QLineEdit::returnPressed, this, &TMainForm::Button1Click);
+
+    setTabOrderOfLayout();
+    EdtBq_I->setFocus();
+}
+
+void TMainForm::loadConcentrationBox()
+{
+    QGroupBox* box = GroupBox1;
+    Label2 = placeRedLabel(box, "Label2", QStringLiteral("1日あたり"), 45, 22);
+    Edt_C_Bq = placeEdit(box, "Edt_C_Bq", QStringLiteral("1"), QRect(104, 16, 73, 20),
+                         QStringLiteral("1日あたりの摂取量 (キログラムまたはリットル)"));
+    Label23 = placeRedLabel(box, "Label23", QStringLiteral("kg(L) 摂取"), 184, 24);
+    Label22 = placeRedLabel(box, "Label22", QStringLiteral("1kg / 1L あたり・・・"), 88, 43);
+    Label22->setAccessibleDescription(QStringLiteral("濃度の単位"));
+
+    RadioGroup2 = placeGroup(box, "RadioGroup2", QStringLiteral("どっち？"), QRect(8, 48, 73, 105));
+    RadioGroup2->setAccessibleName(QStringLiteral("濃度を測った場所"));
+    airItem = new QRadioButton(QStringLiteral("空気中"), RadioGroup2);
+    airItem->setObjectName(QStringLiteral("RadioGroup2_Item0"));
+    airItem->setGeometry(8, 22, 60, 24);
+    airItem->setAccessibleName(QStringLiteral("空気中の濃度"));
+    foodItem = new QRadioButton(QStringLiteral("飲食物"), RadioGroup2);
+    foodItem->setObjectName(QStringLiteral("RadioGroup2_Item1"));
+    foodItem->setGeometry(8, 64, 60, 24);
+    foodItem->setAccessibleName(QStringLiteral("飲食物の濃度"));
+    routeItems = new QButtonGroup(this);
+    routeItems->setObjectName(QStringLiteral("RadioGroup2_Items"));
+    routeItems->addButton(airItem, dosecalc::airRoute);
+    routeItems->addButton(foodItem, dosecalc::foodRoute);
+    foodItem->setChecked(true);
+    tabToSelectedRoute();
+    // Connected after the layout's selection, so loading does not run the handler. It runs when
+    // an item becomes selected, and when the selection is taken away altogether.
+    connect(routeItems, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        tabToSelectedRoute();
+        if (checked || routeItems->checkedId() == dosecalc::noRoute)
+            RadioGroup2Click();
+    });
+
+    Label6 = placeLabel(box, "Label6", QStringLiteral("ヨウ素131 ( I-131 )"), 96, 58);
+    EdtBq_I = placeEdit(box, "EdtBq_I", QStringLiteral("0"), QRect(112, 71, 121, 20),
+                        QStringLiteral("ヨウ素131の濃度 (ベクレル)"));
+    Label4 = placeLabel(box, "Label4", QStringLiteral("Bq"), 240, 75);
+    Label11 = placeLabel(box, "Label11", QStringLiteral("セシウム134 ( Cs-134 )"), 94, 95);
+    EdtBq_Cs134 = placeEdit(box, "EdtBq_Cs134", QStringLiteral("0"), QRect(112, 109, 121, 20),
+                            QStringLiteral("セシウム134の濃度 (ベクレル)"));
+    Label10 = placeLabel(box, "Label10", QStringLiteral("Bq"), 240, 112);
+    Label7 = placeLabel(box, "Label7", QStringLiteral("セシウム137 ( Cs-137 )"), 96, 130);
+    EdtBq_Cs137 = placeEdit(box, "EdtBq_Cs137", QStringLiteral("0"), QRect(112, 144, 121, 20),
+                            QStringLiteral("セシウム137の濃度 (ベクレル)"));
+    Label5 = placeLabel(box, "Label5", QStringLiteral("Bq"), 240, 144);
+}
+
+void TMainForm::loadDoseRateBox()
+{
+    QGroupBox* box = GroupBox2;
+    Label8 = placeRedLabel(box, "Label8", QStringLiteral("1時間あたり・・・ (/hがついていること)"), 8, 24);
+    Label19 = placeLabel(box, "Label19", QStringLiteral("単位: Sv (シーベルト) , Gy (グレイ)  毎時 (/h) "), 6, 43);
+    Label20 = placeLabel(box, "Label20", QStringLiteral("1mSv(ミリ) = 1000uSv(マイクロ) = 1000000nSv(ナノ)"), 6, 59);
+    fitLabelToParent(Label20);
+    EdtSv = placeEdit(box, "EdtSv", QStringLiteral("0"), QRect(16, 80, 153, 20),
+                      QStringLiteral("1時間あたりの線量 (シーベルト)"));
+    ComboBox1 = placeUnitList(box, "ComboBox1", dosecalc::sievertUnitItems, QRect(176, 80, 97, 20),
+                              QStringLiteral("シーベルトの単位"));
+    EdtGy = placeEdit(box, "EdtGy", QStringLiteral("0"), QRect(16, 104, 153, 20),
+                      QStringLiteral("1時間あたりの線量 (グレイ)"));
+    ComboBox2 = placeUnitList(box, "ComboBox2", dosecalc::grayUnitItems, QRect(176, 104, 97, 20),
+                              QStringLiteral("グレイの単位"));
+}
+
+void TMainForm::setTabOrderOfLayout()
+{
+    // The window's order: advice box, concentration box, dose-rate box, Calculate, Clear (the
+    // panel and the gauge take no focus); within each box, the box's own order.
+    QWidget* const chain[] = {RichEdit1, airItem, foodItem, EdtBq_I, EdtBq_Cs137, Edt_C_Bq, EdtBq_Cs134,
+                              EdtSv, EdtGy, ComboBox1, ComboBox2, Button1, Button2};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
+void TMainForm::fillVerdictTable()
+{
+    for (std::size_t level = 0; level < viewData.size(); ++level) {
+        const dosecalc::VerdictRow& row = dosecalc::verdictRows[level];
+        viewData[level] = ViewData{row.scene.faceType, row.scene.decorA, row.scene.decorB,
+                                   toQString(row.headline), toQString(row.advice)};
+    }
+}
+
+void TMainForm::bindRenderSurface()
+{
+    toge = std::make_unique<Toge>();
+    toge->attach(&panelDC);
+    // The viewport covers the panel's device pixels, so the face stays sharp on high-DPI screens.
+    const qreal ratio = panelDC.window->devicePixelRatio();
+    toge->width = qRound(Panel_V->width() * ratio);
+    toge->height = qRound(Panel_V->height() * ratio);
+    toge->createContext();
+}
+
+void TMainForm::tabToSelectedRoute()
+{
+    // The group is one tab stop, at its selected item (the first when none is); the arrow keys
+    // move between the items.
+    QAbstractButton* stop = routeItems->checkedButton() != nullptr ? routeItems->checkedButton() : airItem;
+    for (QAbstractButton* item : routeItems->buttons())
+        item->setFocusPolicy(item == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+int TMainForm::selectedRoute() const
+{
+    return routeItems->checkedId();
+}
+
+void TMainForm::Button1Click()
+{
+    const QString decimalSeparator = QLocale().decimalPoint();
+    const QString texts[] = {EdtBq_I->text(), EdtBq_Cs137->text(), EdtBq_Cs134->text(),
+                             Edt_C_Bq->text(), EdtSv->text(), EdtGy->text()};
+    const QString sievertUnit = ComboBox1->currentText();
+    const QString grayUnit = ComboBox2->currentText();
+
+    dosecalc::CalculationInput input;
+    input.iodine131 = toView(texts[0]);
+    input.caesium137 = toView(texts[1]);
+    input.caesium134 = toView(texts[2]);
+    input.intake = toView(texts[3]);
+    input.sievertRate = toView(texts[4]);
+    input.grayRate = toView(texts[5]);
+    input.route = selectedRoute();
+    input.sievertUnit = dosecalc::unitIndexOf(toView(sievertUnit), dosecalc::sievertUnitItems);
+    input.grayUnit = dosecalc::unitIndexOf(toView(grayUnit), dosecalc::grayUnitItems);
+    input.decimalSeparator = toView(decimalSeparator);
+
+    const dosecalc::CalculationOutcome outcome = dosecalc::calculate(input);
+    if (const auto* error = std::get_if<dosecalc::InputError>(&outcome)) {
+        setLabelText(Label21, toQString(dosecalc::messageFor(*error)));
+        return;
+    }
+    const auto& result = std::get<dosecalc::CalculationResult>(outcome);
+    setLabelText(Label21, toQString(dosecalc::promptMessage));
+    lblSv->setText(toQString(result.doseText));
+    showVerdict(result.verdict);
+}
+
+void TMainForm::showVerdict(const dosecalc::Verdict& verdict)
+{
+    // The styles paint the gauge's bar in the highlight colour.
+    QPalette gaugePalette = ProgressBar1->palette();
+    gaugePalette.setColor(QPalette::Highlight, toQColor(verdict.colour));
+    ProgressBar1->setPalette(gaugePalette);
+    ProgressBar1->setValue(verdict.gaugePosition);
+
+    const ViewData& entry = viewData[static_cast<std::size_t>(verdict.level)];
+    faceType = entry.faceType;
+    decorA = entry.decorA;
+    decorB = entry.decorB;
+    setLabelText(Label9, entry.headline);
+    RichEdit1->clear();
+    RichEdit1->setPlainText(entry.advice);
+}
+
+void TMainForm::Button2Click()
+{
+    const dosecalc::SceneSelectors start = dosecalc::startScene;
+    faceType = start.faceType;
+    decorA = start.decorA;
+    decorB = start.decorB;
+    foodItem->setChecked(true); // switches the window to the food state if air was selected
+    for (QLineEdit* field : {EdtBq_I, EdtBq_Cs137, EdtBq_Cs134, EdtSv, EdtGy})
+        field->setText(QStringLiteral("0"));
+    Edt_C_Bq->setText(QStringLiteral("1"));
+    selectUnit(ComboBox1, dosecalc::microUnit);
+    selectUnit(ComboBox2, dosecalc::microUnit);
+    setLabelText(Label21, toQString(dosecalc::promptMessage));
+}
+
+void TMainForm::RadioGroup2Click()
+{
+    const bool air = selectedRoute() == dosecalc::airRoute;
+    Edt_C_Bq->setVisible(!air);
+    Label2->setVisible(!air);
+    Label23->setVisible(!air);
+    setLabelText(Label22, air ? QStringLiteral("1m^2あたり・・・") : QStringLiteral("1kg / 1L あたり・・・"));
+}
+
+void TMainForm::Timer_VTimer()
+{
+    ++angle;
+    if (angle > 359)
+        angle = 0;
+    double bandValues[tickBandCount] = {};
+    drawFrame(*toge, faceType, decorA, decorB, noDecoration, angle, 1.0F, tickBandCount, bandValues,
+              excitementThreshold, 0);
+    toge->present();
+}

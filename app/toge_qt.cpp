@@ -1,0 +1,74 @@
+#include "toge_qt.h"
+
+#include "toge.h"
+
+#include <QOpenGLFunctions>
+#include <QSurfaceFormat>
+#include <QWindow>
+
+#include <memory>
+
+namespace {
+
+// Double-buffered RGB with 8 bits per channel and a 32-bit depth buffer asked for; the platform
+// gives the closest it has. The compatibility profile keeps fixed function and GLU working.
+QSurfaceFormat panelFormat()
+{
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+    format.setRedBufferSize(8);
+    format.setGreenBufferSize(8);
+    format.setBlueBufferSize(8);
+    format.setDepthBufferSize(32);
+    return format;
+}
+
+} // namespace
+
+bool Toge::attach(TogeDevice* device)
+{
+    dc = device;
+    if (dc == nullptr || dc->window == nullptr)
+        return false;
+    QWindow& window = *dc->window;
+    window.setSurfaceType(QSurface::OpenGLSurface);
+    window.setFormat(panelFormat());
+    window.create();
+    return window.handle() != nullptr && window.supportsOpenGL();
+}
+
+bool Toge::createContext()
+{
+    if (dc == nullptr || dc->window == nullptr || dc->window->handle() == nullptr)
+        return false;
+    auto created = std::make_unique<TogeContext>();
+    created->context.setFormat(dc->window->requestedFormat());
+    if (!created->context.create() || !created->context.makeCurrent(dc->window))
+        return false;
+    glContext = created.release();
+    return true;
+}
+
+bool Toge::present()
+{
+    if (glContext == nullptr || dc == nullptr || dc->window == nullptr)
+        return false;
+    QOpenGLContext& context = glContext->context;
+    context.functions()->glFlush();
+    // Swapping a window that is not on screen (not yet shown, minimised) is undefined in Qt.
+    if (!dc->window->isExposed())
+        return false;
+    context.swapBuffers(dc->window);
+    // The context stays current on every platform we run on; should one release it on swap,
+    // the next frame must still find it current.
+    if (QOpenGLContext::currentContext() != &context)
+        context.makeCurrent(dc->window);
+    return true;
+}
+
+Toge::~Toge()
+{
+    delete glContext;
+}

@@ -1,0 +1,194 @@
+#include "calculation.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <variant>
+
+namespace {
+
+using dosecalc::CalculationInput;
+using dosecalc::CalculationResult;
+using dosecalc::InputError;
+
+// The window's start values: food route, intake 1, every other field 0, micro prefixes.
+CalculationInput startValues()
+{
+    CalculationInput in;
+    in.iodine131 = u"0";
+    in.caesium137 = u"0";
+    in.caesium134 = u"0";
+    in.intake = u"1";
+    in.sievertRate = u"0";
+    in.grayRate = u"0";
+    in.route = dosecalc::foodRoute;
+    in.sievertUnit = 1;
+    in.grayUnit = 1;
+    return in;
+}
+
+CalculationResult expectResult(const CalculationInput& in)
+{
+    const dosecalc::CalculationOutcome outcome = dosecalc::calculate(in);
+    if (const auto* error = std::get_if<InputError>(&outcome)) {
+        ADD_FAILURE() << "refused with error " << static_cast<int>(*error);
+        return {};
+    }
+    return std::get<CalculationResult>(outcome);
+}
+
+void expectError(const CalculationInput& in, InputError expected, const char* what)
+{
+    const dosecalc::CalculationOutcome outcome = dosecalc::calculate(in);
+    ASSERT_TRUE(std::holds_alternative<InputError>(outcome)) << what;
+    EXPECT_EQ(std::get<InputError>(outcome), expected) << what;
+}
+
+TEST(Calculate, StartValuesGiveZero)
+{
+    const CalculationResult result = expectResult(startValues());
+    EXPECT_EQ(result.dose, 0.0);
+    EXPECT_EQ(result.doseText, u"  0.00");
+    EXPECT_EQ(result.verdict.level, 0);
+    EXPECT_EQ(result.verdict.gaugePosition, 0);
+}
+
+TEST(Calculate, TypedInputsGiveTheDoseTextAndVerdict)
+{
+    struct Case {
+        const char* name;
+        CalculationInput input;
+        std::u16string text;
+        int level;
+        int position;
+    };
+    CalculationInput airIodine = startValues();
+    airIodine.route = dosecalc::airRoute;
+    airIodine.iodine131 = u"1000";
+    CalculationInput foodCaesium = startValues();
+    foodCaesium.intake = u"2";
+    foodCaesium.caesium137 = u"100";
+    CalculationInput microSievert = startValues();
+    microSievert.sievertRate = u"0.114";
+    CalculationInput milliGray = startValues();
+    milliGray.grayRate = u"1";
+    milliGray.grayUnit = 2;
+    CalculationInput boundary = startValues();
+    boundary.grayRate = u" 0.7990867579908676 ";
+    boundary.grayUnit = 2;
+    CalculationInput fullWidth = startValues();
+    fullWidth.sievertRate = u"１２．５";
+
+    const Case cases[] = {
+        {"air I-131 1000", airIodine, u"  2.70", 1, 10},
+        {"food intake 2 Cs-137 100", foodCaesium, u"  0.95", 0, 94},
+        {"0.114 uSv/h shows 1.00 at level 0", microSievert, u"  1.00", 0, 99},
+        {"1 mGy/h", milliGray, u"8760.00", 8, 110},
+        {"exactly 7000", boundary, u"7000.00", 7, 110},
+        {"full-width 12.5 uSv/h", fullWidth, u"109.50", 2, 53},
+    };
+    for (const Case& c : cases) {
+        const CalculationResult result = expectResult(c.input);
+        EXPECT_EQ(result.doseText, c.text) << c.name;
+        EXPECT_EQ(result.verdict.level, c.level) << c.name;
+        EXPECT_EQ(result.verdict.gaugePosition, c.position) << c.name;
+    }
+}
+
+TEST(Calculate, EveryFieldMustHoldANonNegativeNumber)
+{
+    std::u16string_view CalculationInput::*const fields[] = {
+        &CalculationInput::iodine131,   &CalculationInput::caesium137, &CalculationInput::caesium134,
+        &CalculationInput::intake,      &CalculationInput::sievertRate, &CalculationInput::grayRate,
+    };
+    for (const std::u16string_view bad : {u"", u"abc", u"-1", u"-1e-300", u"inf", u"nan", u"1,5", u"1e"}) {
+        for (const auto field : fields) {
+            for (const int route : {dosecalc::airRoute, dosecalc::foodRoute}) {
+                CalculationInput in = startValues();
+                in.route = route; // the intake is checked on the air route too
+                in.*field = bad;
+                expectError(in, InputError::notANumber, "bad field");
+            }
+        }
+    }
+}
+
+TEST(Calculate, NegativeZeroCountsAsZero)
+{
+    CalculationInput in = startValues();
+    in.sievertRate = u"-0";
+    EXPECT_EQ(expectResult(in).doseText, u"  0.00");
+}
+
+TEST(Calculate, ConcentrationsNeedARoute)
+{
+    CalculationInput in = startValues();
+    in.route = dosecalc::noRoute;
+    in.sievertRate = u"1";
+    EXPECT_EQ(expectResult(in).doseText, u"  8.76"); // no concentration: no route needed
+    in.caesium134 = u"0.001";
+    expectError(in, InputError::routeNotChosen, "concentration without route");
+    in.grayRate = u"x"; // a bad number is reported first
+    expectError(in, InputError::notANumber, "bad number before route");
+}
+
+TEST(Calculate, BothUnitsMustNameAnItem)
+{
+    CalculationInput in = startValues();
+    in.sievertUnit = -1;
+    expectError(in, InputError::unitNotListed, "sievert unit");
+    in = startValues();
+    in.grayUnit = 3;
+    expectError(in, InputError::unitNotListed, "gray unit");
+    in.route = dosecalc::noRoute;
+    in.iodine131 = u"1";
+    expectError(in, InputError::routeNotChosen, "route before unit");
+}
+
+TEST(Calculate, ADoseBeyondTheDoubleRangeIsTooLarge)
+{
+    CalculationInput nanDose = startValues(); // inf x 0 would be NaN, classified as safe
+    nanDose.intake = u"1e400";
+    expectError(nanDose, InputError::tooLarge, "NaN dose");
+
+    CalculationInput overflow = startValues();
+    overflow.intake = u"1e308";
+    overflow.iodine131 = u"1e308";
+    expectError(overflow, InputError::tooLarge, "overflowing product");
+
+    CalculationInput rate = startValues();
+    rate.sievertRate = u"1.7976931348623157e308";
+    rate.sievertUnit = 2;
+    expectError(rate, InputError::tooLarge, "overflowing rate");
+
+    CalculationInput fine = startValues();
+    fine.intake = u"1e308"; // finite in extended precision: zero concentrations add zero
+    EXPECT_EQ(expectResult(fine).doseText, u"  0.00");
+
+    CalculationInput unused = startValues();
+    unused.route = dosecalc::airRoute;
+    unused.intake = u"1e400"; // a number, but not used on the air route
+    EXPECT_EQ(expectResult(unused).doseText, u"  0.00");
+}
+
+TEST(Calculate, CommaLocaleReadsAndPrintsCommas)
+{
+    CalculationInput in = startValues();
+    in.decimalSeparator = u",";
+    in.sievertRate = u"2,5";
+    const CalculationResult result = expectResult(in);
+    EXPECT_EQ(result.doseText, u" 21,90");
+    in.sievertRate = u"2.5";
+    expectError(in, InputError::notANumber, "point in a comma locale");
+}
+
+TEST(Calculate, MessagesAreTheWindowsTexts)
+{
+    EXPECT_EQ(dosecalc::promptMessage, u"濃度、放射線量を入力してください");
+    EXPECT_EQ(dosecalc::messageFor(InputError::notANumber), u"数字以外の文字を入れないでください");
+    EXPECT_EQ(dosecalc::messageFor(InputError::routeNotChosen), u"空気中、飲食物のいずれかを選択してください");
+    EXPECT_EQ(dosecalc::messageFor(InputError::unitNotListed), u"単位は一覧から選んでください");
+    EXPECT_EQ(dosecalc::messageFor(InputError::tooLarge), u"数値が大きすぎます");
+}
+
+} // namespace

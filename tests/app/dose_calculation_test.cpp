@@ -1,0 +1,167 @@
+#include "dose_calculation.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+using dosecalc::DoseInputs;
+
+// The expected doses were worked out independently, with exact rational arithmetic rounding each
+// product to the 64-bit significand of x87 extended precision and each sum to double.
+struct DoseCase {
+    const char* name;
+    DoseInputs inputs;
+    double dose;
+};
+
+DoseInputs food(double intake, double iodine131, double caesium137, double caesium134)
+{
+    DoseInputs in;
+    in.intake = intake;
+    in.iodine131 = iodine131;
+    in.caesium137 = caesium137;
+    in.caesium134 = caesium134;
+    return in;
+}
+
+DoseInputs air(double iodine131, double caesium137, double caesium134)
+{
+    DoseInputs in = food(1, iodine131, caesium137, caesium134);
+    in.route = dosecalc::airRoute;
+    return in;
+}
+
+DoseInputs rates(double sievert, int sievertUnit, double gray, int grayUnit)
+{
+    DoseInputs in;
+    in.sievertRate = sievert;
+    in.sievertUnit = sievertUnit;
+    in.grayRate = gray;
+    in.grayUnit = grayUnit;
+    return in;
+}
+
+DoseInputs withRoute(DoseInputs in, int route)
+{
+    in.route = route;
+    return in;
+}
+
+TEST(AnnualDose, MatchesTheExactlyRoundedValue)
+{
+    DoseInputs mixed = food(1.5, 12.5, 300, 250);
+    mixed.sievertRate = 0.25;
+    mixed.grayRate = 40;
+    mixed.grayUnit = 0;
+    DoseInputs mixedAir = mixed;
+    mixedAir.route = dosecalc::airRoute;
+    mixedAir.sievertUnit = 2;
+
+    const DoseCase cases[] = {
+        {"start values", DoseInputs{}, 0.0},
+        {"air, I-131 1000", air(1000, 0, 0), 0x1.59ba5e353f7cfp+1},    // 2.701
+        {"food, intake 2, Cs-137 100", food(2, 0, 100, 0), 0x1.e5e353f7ced92p-1}, // 0.949
+        {"1 uSv/h", rates(1, 1, 0, 1), 0x1.1851eb851eb85p+3},              // 8.76
+        {"1 nSv/h", rates(1, 0, 0, 1), 0x1.1f0c34c1a8ac6p-7},              // 0.00876
+        {"1 mGy/h", rates(0, 1, 1, 2), 8760.0},
+        {"0.114 uSv/h", rates(0.114, 1, 0, 1), 0x1.ff4dbdf8f4731p-1},      // 0.99864
+        {"mixed food", mixed, 0x1.db514e3bcd35ap+2},
+        {"mixed air ignores the intake", mixedAir, 0x1.128f59652bd3cp+11},
+        {"food with intake 0", withRoute(food(0, 1e6, 1e6, 1e6), dosecalc::foodRoute), 0.0},
+        {"no route adds no concentration", withRoute(food(1, 1e6, 1e6, 1e6), dosecalc::noRoute), 0.0},
+        {"unknown route adds no concentration", withRoute(food(1, 1e6, 1e6, 1e6), 7), 0.0},
+    };
+    for (const DoseCase& c : cases)
+        EXPECT_EQ(dosecalc::annualDose(c.inputs), c.dose) << c.name;
+}
+
+// Doses right at a level threshold: the products in extended precision and the coefficients as
+// defined decide on which side they fall (plain double products or the short decimal literals
+// would land on the other side).
+TEST(AnnualDose, BoundaryDosesLandExactly)
+{
+    const DoseCase cases[] = {
+        {"7000 from 0.7990867579908676 mGy/h", rates(0, 1, 0.7990867579908676, 2), 7000.0},
+        {"7000 from 799.0867579908676 uSv/h", rates(799.0867579908676, 1, 0, 1), 7000.0},
+        {"1000 from food I-131", food(1, 124533.00124533, 0, 0), 1000.0},
+        {"just above 1000 from food I-131", food(1, 124533.00124533002, 0, 0), 0x1.f400000000001p+9},
+        {"7000 from food Cs-134", food(1, 0, 0, 1009372.7469358329), 7000.0},
+        {"just above 1000 from food Cs-137", food(1, 0, 210748.1559536354, 0), 0x1.f400000000001p+9},
+        {"1 from air I-131", air(370.23324694557573, 0, 0), 1.0},
+    };
+    for (const DoseCase& c : cases)
+        EXPECT_EQ(dosecalc::annualDose(c.inputs), c.dose) << c.name;
+}
+
+TEST(AnnualDose, ExtendedProductsKeepHugeFactorsFinite)
+{
+    // 1e308 x 365 overflows a double but not extended precision, so a zero concentration
+    // still contributes nothing.
+    EXPECT_EQ(dosecalc::annualDose(food(1e308, 0, 0, 0)), 0.0);
+    EXPECT_TRUE(std::isinf(dosecalc::annualDose(food(1e308, 1e308, 0, 0))));
+    EXPECT_TRUE(std::isinf(dosecalc::annualDose(rates(1.7976931348623157e308, 2, 0, 1))));
+    EXPECT_TRUE(std::isnan(dosecalc::annualDose(food(INFINITY, 0, 0, 0))));
+}
+
+TEST(RateDivisor, DefinedForTheThreePrefixesOnly)
+{
+    EXPECT_EQ(dosecalc::rateDivisor(0), 1e6L);
+    EXPECT_EQ(dosecalc::rateDivisor(1), 1e3L);
+    EXPECT_EQ(dosecalc::rateDivisor(2), 1.0L);
+    for (const int index : {-1, 3, 1000})
+        EXPECT_FALSE(dosecalc::rateDivisor(index).has_value()) << index;
+}
+
+TEST(UnitIndex, NamesAnItemByItsTextWithBlanksIgnored)
+{
+    struct Case {
+        std::u16string typed;
+        int index;
+    };
+    const Case sievert[] = {
+        {u" nSv /h", 0}, {u" uSv /h", 1}, {u" mSv /h", 2}, {u"uSv /h", 1}, {u"  mSv /h  ", 2},
+        {u"usv /h", -1}, {u"uSv/h", -1}, {u"", -1}, {u" uGy /h", -1}, {u"µSv /h", -1},
+    };
+    for (const Case& c : sievert)
+        EXPECT_EQ(dosecalc::unitIndexOf(c.typed, dosecalc::sievertUnitItems), c.index);
+    EXPECT_EQ(dosecalc::unitIndexOf(u" mGy /h", dosecalc::grayUnitItems), 2);
+    EXPECT_EQ(dosecalc::unitIndexOf(u" mSv /h", dosecalc::grayUnitItems), -1);
+}
+
+TEST(FormatDose, PrintsLikePercentSixPointTwoF)
+{
+    struct Case {
+        double dose;
+        std::u16string text;
+    };
+    const Case cases[] = {
+        {0.0, u"  0.00"},
+        {0x1.59ba5e353f7cfp+1, u"  2.70"},
+        {0x1.e5e353f7ced92p-1, u"  0.95"},
+        {8.76, u"  8.76"},
+        {0x1.ff4dbdf8f4731p-1, u"  1.00"},
+        {8760.0, u"8760.00"},
+        {123.456, u"123.46"},
+        {0.125, u"  0.12"}, // exactly halfway: to even
+        {0.375, u"  0.38"},
+        {0.005, u"  0.01"}, // the double is a little above 0.005
+        {7000.0, u"7000.00"},
+        {1e20, u"100000000000000000000.00"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(dosecalc::formatDose(c.dose, u"."), c.text) << c.dose;
+    const std::u16string largest = dosecalc::formatDose(1.7976931348623157e308, u".");
+    EXPECT_EQ(largest.size(), 309U + 3U);
+    EXPECT_EQ(largest.substr(0, 6), u"179769");
+}
+
+TEST(FormatDose, UsesTheGivenDecimalSeparator)
+{
+    EXPECT_EQ(dosecalc::formatDose(21.9, u","), u" 21,90");
+    EXPECT_EQ(dosecalc::formatDose(8760.0, u","), u"8760,00");
+}
+
+} // namespace

@@ -1,0 +1,20 @@
+#include "frame_recorder.h"
+
+#include <cstddef>
+#include <utility>
+
+std::vector<RecordedFrame>& recordedFrames()
+{
+    static std::vector<RecordedFrame> frames;
+    return frames;
+}
+
+void recordFrame(Toge& surface, std::int32_t faceType, std::int32_t decorA, std::int32_t decorB,
+                 std::int32_t decorC, std::int32_t angle, float angleScale, std::int32_t bandCount,
+                 double* bandValues, std::int32_t threshold, std::int32_t extra)
+{
+    RecordedFrame frame{&surface, faceType, decorA, decorB, decorC, angle, angleScale, bandCount,
+                        std::vector<double>(bandValues, bandValues + static_cast<std::ptrdiff_t>(bandCount)),
+                        threshold, extra};
+    recordedFrames().push_back(std::move(frame));
+}

@@ -1,0 +1,20 @@
+// Runs the GoogleTest cases inside the program's application object, so the tests drive the same
+// event handling and exception reporting as the program.
+#include "dosecalc_application.h"
+
+#include <QtGlobal>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[])
+{
+#ifdef DOSECALC_TEST_OFFSCREEN
+    // No display and no GL: the window must still open and calculate.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qunsetenv("DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+#endif
+    ::testing::InitGoogleTest(&argc, argv);
+    DoseCalcApplication application;
+    return RUN_ALL_TESTS();
+}
