@@ -41,11 +41,12 @@ struct DoseInputs {
 
 // The annual effective dose in mSv. Each term is formed in extended precision, left to right,
 // and the running sum is rounded to double after every addition. Any route but air and food adds
-// no concentration term. The unit indices must select a divisor (rateDivisor).
+// no concentration term. Both unit indices must select a divisor (rateDivisor); for any other
+// index it throws std::bad_optional_access (calculate checks them first).
 double annualDose(const DoseInputs& inputs);
 
 // The dose as "%6.2f" prints it (two decimals rounded to nearest, right-aligned in six
-// characters), with the given decimal separator. The dose must be finite.
+// characters), with the given decimal separator; "inf" or "nan" for a dose that is not finite.
 std::u16string formatDose(double dose, std::u16string_view decimalSeparator);
 
 } // namespace dosecalc

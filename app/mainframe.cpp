@@ -19,6 +19,7 @@
 #include <QWindow>
 
 #include <cstddef>
+#include <optional>
 #include <variant>
 
 TMainForm* MainForm = nullptr;
@@ -60,11 +61,14 @@ void setLabelText(QLabel* label, const QString& text)
     label->adjustSize();
 }
 
-QLabel* placeLabel(QWidget* parent, const char* name, const QString& text, int left, int top)
+QLabel* placeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                   const std::optional<QFont>& font = std::nullopt)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
+    if (font)
+        label->setFont(*font);
     label->move(left, top);
     setLabelText(label, text);
     return label;
@@ -93,28 +97,25 @@ QLabel* placeRedLabel(QWidget* parent, const char* name, const QString& text, in
     return label;
 }
 
-QLineEdit* placeEdit(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                     const QString& accessibleName)
+// Names a control after the layout, puts it at its place and, for an input, says what it is.
+template <class Control>
+Control* place(Control* control, const char* name, const QRect& geometry, const QString& accessibleName = {})
 {
-    auto* edit = new QLineEdit(text, parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setGeometry(geometry);
-    edit->setAccessibleName(accessibleName);
-    return edit;
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(geometry);
+    if (!accessibleName.isEmpty())
+        control->setAccessibleName(accessibleName);
+    return control;
 }
 
-QComboBox* placeUnitList(QWidget* parent, const char* name, const std::array<std::u16string_view, 3>& items,
-                         const QRect& geometry, const QString& accessibleName)
+QComboBox* unitList(QWidget* parent, const std::array<std::u16string_view, 3>& items)
 {
     auto* list = new QComboBox(parent);
-    list->setObjectName(QLatin1String(name));
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     for (const std::u16string_view item : items)
         list->addItem(toQString(item));
     list->setCurrentIndex(dosecalc::microUnit);
-    list->setGeometry(geometry);
-    list->setAccessibleName(accessibleName);
     return list;
 }
 
@@ -123,24 +124,6 @@ void selectUnit(QComboBox* list, int index)
 {
     list->setCurrentIndex(index);
     list->setEditText(list->itemText(index));
-}
-
-QPushButton* placeButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                         const QString& accessibleName)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    button->setAccessibleName(accessibleName);
-    return button;
-}
-
-QGroupBox* placeGroup(QWidget* parent, const char* name, const QString& title, const QRect& geometry)
-{
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(QLatin1String(name));
-    group->setGeometry(geometry);
-    return group;
 }
 
 QColor toQColor(dosecalc::GaugeColour colour)
@@ -182,21 +165,16 @@ void TMainForm::loadLayout()
     resize(clientWidth, clientHeight);
     move(314, 115);
 
-    Splitter1 = new QSplitter(Qt::Vertical, this); // zero height: no effect on the layout
-    Splitter1->setObjectName(QStringLiteral("Splitter1"));
-    Splitter1->setGeometry(0, 0, clientWidth, 0);
+    Splitter1 = place(new QSplitter(Qt::Vertical, this), "Splitter1", QRect(0, 0, clientWidth, 0));
 
-    Panel_V = new QWidget(this);
-    Panel_V->setObjectName(QStringLiteral("Panel_V"));
-    Panel_V->setGeometry(416, 0, 241, 177);
+    Panel_V = place(new QWidget(this), "Panel_V", QRect(416, 0, 241, 177));
     Panel_V->setFocusPolicy(Qt::NoFocus);
     auto* surfaceWindow = new QWindow;
     surfaceWindow->setObjectName(QStringLiteral("Panel_V_Window"));
     // Created at the panel's size, so the GL drawable has it from the first frame on.
     surfaceWindow->resize(Panel_V->size());
     QWidget* surfaceContainer = QWidget::createWindowContainer(surfaceWindow, Panel_V);
-    surfaceContainer->setObjectName(QStringLiteral("Panel_V_Surface"));
-    surfaceContainer->setGeometry(Panel_V->rect());
+    place(surfaceContainer, "Panel_V_Surface", Panel_V->rect());
     surfaceContainer->setFocusPolicy(Qt::NoFocus);
     panelDC.window = surfaceWindow;
 
@@ -205,63 +183,50 @@ void TMainForm::loadLayout()
     Timer_V->setInterval(timerInterval);
     connect(Timer_V, &QTimer::timeout, this, &TMainForm::Timer_VTimer);
 
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setGeometry(416, 184, 241, 33);
+    ProgressBar1 = place(new QProgressBar(this), "ProgressBar1", QRect(416, 184, 241, 33),
+                         QStringLiteral("健康への影響の度合い"));
     ProgressBar1->setRange(dosecalc::gaugeMinimum, dosecalc::gaugeMaximum);
     ProgressBar1->setValue(dosecalc::gaugeMinimum);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setFocusPolicy(Qt::NoFocus);
-    ProgressBar1->setAccessibleName(QStringLiteral("健康への影響の度合い"));
 
-    RichEdit1 = new QTextEdit(this);
-    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1->setGeometry(416, 304, 249, 89);
+    RichEdit1 = place(new QTextEdit(this), "RichEdit1", QRect(416, 304, 249, 89),
+                      QStringLiteral("健康への影響についての助言"));
     RichEdit1->setFont(gothic(15));
     RichEdit1->setAcceptRichText(false);
     RichEdit1->setTabChangesFocus(true);
     QPalette advicePalette = RichEdit1->palette();
     advicePalette.setColor(QPalette::Base, advicePalette.color(QPalette::Button));
     RichEdit1->setPalette(advicePalette);
-    RichEdit1->setAccessibleName(QStringLiteral("健康への影響についての助言"));
 
     Label1 = placeLabel(this, "Label1", QStringLiteral("１年間の被曝線量は"), 408, 224);
 
-    lblSv = new QLabel(QStringLiteral("0"), this);
-    lblSv->setObjectName(QStringLiteral("lblSv"));
+    // The dose keeps its fixed box, right-aligned.
+    lblSv = place(new QLabel(QStringLiteral("0"), this), "lblSv", QRect(400, 240, 211, 24));
     lblSv->setTextFormat(Qt::PlainText);
-    lblSv->setGeometry(400, 240, 211, 24);
     lblSv->setFont(gothic(24, true));
     lblSv->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblSv->setAccessibleDescription(QStringLiteral("1年間の被曝線量 (ミリシーベルト)"));
 
-    Label3 = placeLabel(this, "Label3", QStringLiteral("mSv"), 616, 240);
-    Label3->setFont(gothic(24, true));
-    Label3->adjustSize();
-
-    Label9 = placeLabel(this, "Label9", QStringLiteral("健康への影響"), 416, 272);
-    Label9->setFont(gothic(21, true));
-    Label9->adjustSize();
+    Label3 = placeLabel(this, "Label3", QStringLiteral("mSv"), 616, 240, gothic(24, true));
+    Label9 = placeLabel(this, "Label9", QStringLiteral("健康への影響"), 416, 272, gothic(21, true));
     Label9->setAccessibleDescription(QStringLiteral("健康への影響の判定"));
-
-    Label21 = placeLabel(this, "Label21", toQString(dosecalc::promptMessage), 8, 8);
-    Label21->setFont(gothic(15, true));
-    Label21->adjustSize();
+    Label21 = placeLabel(this, "Label21", toQString(dosecalc::promptMessage), 8, 8, gothic(15, true));
     Label21->setAccessibleDescription(QStringLiteral("入力の案内とエラーメッセージ"));
 
-    Button2 = placeButton(this, "Button2", QStringLiteral("項目クリア"), QRect(24, 32, 273, 33),
-                          QStringLiteral("入力をすべて初期値に戻す"));
+    Button2 = place(new QPushButton(QStringLiteral("項目クリア"), this), "Button2", QRect(24, 32, 273, 33),
+                    QStringLiteral("入力をすべて初期値に戻す"));
     connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
 
-    GroupBox1 = placeGroup(this, "GroupBox1", QStringLiteral("飲食物／大気中の放射線物質濃度 (Bq: ベクレル)"),
-                           QRect(16, 80, 281, 169));
+    GroupBox1 = place(new QGroupBox(QStringLiteral("飲食物／大気中の放射線物質濃度 (Bq: ベクレル)"), this),
+                      "GroupBox1", QRect(16, 80, 281, 169));
     loadConcentrationBox();
 
-    GroupBox2 = placeGroup(this, "GroupBox2", QStringLiteral("放射線量"), QRect(16, 256, 281, 137));
+    GroupBox2 = place(new QGroupBox(QStringLiteral("放射線量"), this), "GroupBox2", QRect(16, 256, 281, 137));
     loadDoseRateBox();
 
-    Button1 = placeButton(this, "Button1", QStringLiteral("計算"), QRect(312, 160, 73, 121),
-                          QStringLiteral("年間の被曝線量を計算する"));
+    Button1 = place(new QPushButton(QStringLiteral("計算"), this), "Button1", QRect(312, 160, 73, 121),
+                    QStringLiteral("年間の被曝線量を計算する"));
     connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
 
     // Return in any input field calculates, as on a calculator.
@@ -277,22 +242,18 @@ void TMainForm::loadConcentrationBox()
 {
     QGroupBox* box = GroupBox1;
     Label2 = placeRedLabel(box, "Label2", QStringLiteral("1日あたり"), 45, 22);
-    Edt_C_Bq = placeEdit(box, "Edt_C_Bq", QStringLiteral("1"), QRect(104, 16, 73, 20),
-                         QStringLiteral("1日あたりの摂取量 (キログラムまたはリットル)"));
+    Edt_C_Bq = place(new QLineEdit(QStringLiteral("1"), box), "Edt_C_Bq", QRect(104, 16, 73, 20),
+                     QStringLiteral("1日あたりの摂取量 (キログラムまたはリットル)"));
     Label23 = placeRedLabel(box, "Label23", QStringLiteral("kg(L) 摂取"), 184, 24);
     Label22 = placeRedLabel(box, "Label22", QStringLiteral("1kg / 1L あたり・・・"), 88, 43);
     Label22->setAccessibleDescription(QStringLiteral("濃度の単位"));
 
-    RadioGroup2 = placeGroup(box, "RadioGroup2", QStringLiteral("どっち？"), QRect(8, 48, 73, 105));
+    RadioGroup2 = place(new QGroupBox(QStringLiteral("どっち？"), box), "RadioGroup2", QRect(8, 48, 73, 105));
     RadioGroup2->setAccessibleName(QStringLiteral("濃度を測った場所"));
-    airItem = new QRadioButton(QStringLiteral("空気中"), RadioGroup2);
-    airItem->setObjectName(QStringLiteral("RadioGroup2_Item0"));
-    airItem->setGeometry(8, 22, 60, 24);
-    airItem->setAccessibleName(QStringLiteral("空気中の濃度"));
-    foodItem = new QRadioButton(QStringLiteral("飲食物"), RadioGroup2);
-    foodItem->setObjectName(QStringLiteral("RadioGroup2_Item1"));
-    foodItem->setGeometry(8, 64, 60, 24);
-    foodItem->setAccessibleName(QStringLiteral("飲食物の濃度"));
+    airItem = place(new QRadioButton(QStringLiteral("空気中"), RadioGroup2), "RadioGroup2_Item0",
+                    QRect(8, 22, 60, 24), QStringLiteral("空気中の濃度"));
+    foodItem = place(new QRadioButton(QStringLiteral("飲食物"), RadioGroup2), "RadioGroup2_Item1",
+                     QRect(8, 64, 60, 24), QStringLiteral("飲食物の濃度"));
     routeItems = new QButtonGroup(this);
     routeItems->setObjectName(QStringLiteral("RadioGroup2_Items"));
     routeItems->addButton(airItem, dosecalc::airRoute);
@@ -308,16 +269,16 @@ void TMainForm::loadConcentrationBox()
     });
 
     Label6 = placeLabel(box, "Label6", QStringLiteral("ヨウ素131 ( I-131 )"), 96, 58);
-    EdtBq_I = placeEdit(box, "EdtBq_I", QStringLiteral("0"), QRect(112, 71, 121, 20),
-                        QStringLiteral("ヨウ素131の濃度 (ベクレル)"));
+    EdtBq_I = place(new QLineEdit(QStringLiteral("0"), box), "EdtBq_I", QRect(112, 71, 121, 20),
+                    QStringLiteral("ヨウ素131の濃度 (ベクレル)"));
     Label4 = placeLabel(box, "Label4", QStringLiteral("Bq"), 240, 75);
     Label11 = placeLabel(box, "Label11", QStringLiteral("セシウム134 ( Cs-134 )"), 94, 95);
-    EdtBq_Cs134 = placeEdit(box, "EdtBq_Cs134", QStringLiteral("0"), QRect(112, 109, 121, 20),
-                            QStringLiteral("セシウム134の濃度 (ベクレル)"));
+    EdtBq_Cs134 = place(new QLineEdit(QStringLiteral("0"), box), "EdtBq_Cs134", QRect(112, 109, 121, 20),
+                        QStringLiteral("セシウム134の濃度 (ベクレル)"));
     Label10 = placeLabel(box, "Label10", QStringLiteral("Bq"), 240, 112);
     Label7 = placeLabel(box, "Label7", QStringLiteral("セシウム137 ( Cs-137 )"), 96, 130);
-    EdtBq_Cs137 = placeEdit(box, "EdtBq_Cs137", QStringLiteral("0"), QRect(112, 144, 121, 20),
-                            QStringLiteral("セシウム137の濃度 (ベクレル)"));
+    EdtBq_Cs137 = place(new QLineEdit(QStringLiteral("0"), box), "EdtBq_Cs137", QRect(112, 144, 121, 20),
+                        QStringLiteral("セシウム137の濃度 (ベクレル)"));
     Label5 = placeLabel(box, "Label5", QStringLiteral("Bq"), 240, 144);
 }
 
@@ -328,14 +289,14 @@ void TMainForm::loadDoseRateBox()
     Label19 = placeLabel(box, "Label19", QStringLiteral("単位: Sv (シーベルト) , Gy (グレイ)  毎時 (/h) "), 6, 43);
     Label20 = placeLabel(box, "Label20", QStringLiteral("1mSv(ミリ) = 1000uSv(マイクロ) = 1000000nSv(ナノ)"), 6, 59);
     fitLabelToParent(Label20);
-    EdtSv = placeEdit(box, "EdtSv", QStringLiteral("0"), QRect(16, 80, 153, 20),
-                      QStringLiteral("1時間あたりの線量 (シーベルト)"));
-    ComboBox1 = placeUnitList(box, "ComboBox1", dosecalc::sievertUnitItems, QRect(176, 80, 97, 20),
-                              QStringLiteral("シーベルトの単位"));
-    EdtGy = placeEdit(box, "EdtGy", QStringLiteral("0"), QRect(16, 104, 153, 20),
-                      QStringLiteral("1時間あたりの線量 (グレイ)"));
-    ComboBox2 = placeUnitList(box, "ComboBox2", dosecalc::grayUnitItems, QRect(176, 104, 97, 20),
-                              QStringLiteral("グレイの単位"));
+    EdtSv = place(new QLineEdit(QStringLiteral("0"), box), "EdtSv", QRect(16, 80, 153, 20),
+                  QStringLiteral("1時間あたりの線量 (シーベルト)"));
+    ComboBox1 = place(unitList(box, dosecalc::sievertUnitItems), "ComboBox1", QRect(176, 80, 97, 20),
+                      QStringLiteral("シーベルトの単位"));
+    EdtGy = place(new QLineEdit(QStringLiteral("0"), box), "EdtGy", QRect(16, 104, 153, 20),
+                  QStringLiteral("1時間あたりの線量 (グレイ)"));
+    ComboBox2 = place(unitList(box, dosecalc::grayUnitItems), "ComboBox2", QRect(176, 104, 97, 20),
+                      QStringLiteral("グレイの単位"));
 }
 
 void TMainForm::setTabOrderOfLayout()
