@@ -57,7 +57,6 @@ public:
     dosecalc::SceneSelectors currentScene() const { return {faceType, decorA, decorB}; }
     const Toge& renderSurface() const { return *toge; }
     QWindow* surfaceWindow() const { return panelDC.window; }
-    const std::array<ViewData, dosecalc::verdictLevelCount>& verdictTable() const { return viewData; }
 
 public slots:
     void Button1Click();     // Calculate

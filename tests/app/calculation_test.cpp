@@ -182,13 +182,4 @@ TEST(Calculate, CommaLocaleReadsAndPrintsCommas)
     expectError(in, InputError::notANumber, "point in a comma locale");
 }
 
-TEST(Calculate, MessagesAreTheWindowsTexts)
-{
-    EXPECT_EQ(dosecalc::promptMessage, u"濃度、放射線量を入力してください");
-    EXPECT_EQ(dosecalc::messageFor(InputError::notANumber), u"数字以外の文字を入れないでください");
-    EXPECT_EQ(dosecalc::messageFor(InputError::routeNotChosen), u"空気中、飲食物のいずれかを選択してください");
-    EXPECT_EQ(dosecalc::messageFor(InputError::unitNotListed), u"単位は一覧から選んでください");
-    EXPECT_EQ(dosecalc::messageFor(InputError::tooLarge), u"数値が大きすぎます");
-}
-
 } // namespace

@@ -103,15 +103,6 @@ TEST(ClassifyDose, BringsLevelColourPositionAndScene)
     EXPECT_EQ(level3.scene, (dosecalc::SceneSelectors{28, 0, 0}));
 }
 
-TEST(VerdictRows, ScenesOfTheNineLevels)
-{
-    const dosecalc::SceneSelectors expected[] = {{10, 14, 0}, {19, 0, 0}, {24, 9, 0}, {28, 0, 0}, {15, 0, 0},
-                                                 {31, 0, 0},  {31, 0, 0}, {31, 0, 0}, {31, 0, 0}};
-    for (int level = 0; level < dosecalc::verdictLevelCount; ++level)
-        EXPECT_EQ(dosecalc::verdictRows[static_cast<std::size_t>(level)].scene, expected[level]) << level;
-    EXPECT_EQ(dosecalc::startScene, (dosecalc::SceneSelectors{1, 0, 0}));
-}
-
 TEST(VerdictRows, AdviceHasTwoLinesExceptAtTheTop)
 {
     for (int level = 0; level < dosecalc::verdictLevelCount; ++level) {

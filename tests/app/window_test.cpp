@@ -131,19 +131,6 @@ TEST_F(Window, StartsWithTheLayoutsTextsAndDefaults)
     EXPECT_EQ(timer->interval(), 70);
 }
 
-TEST_F(Window, VerdictTableHoldsTheNineLevels)
-{
-    const auto& table = form->verdictTable();
-    for (std::size_t level = 0; level < table.size(); ++level) {
-        const dosecalc::VerdictRow& row = dosecalc::verdictRows[level];
-        EXPECT_EQ(table[level].faceType, row.scene.faceType);
-        EXPECT_EQ(table[level].decorA, row.scene.decorA);
-        EXPECT_EQ(table[level].decorB, row.scene.decorB);
-        EXPECT_EQ(table[level].headline, QStringView(row.headline.data(), static_cast<qsizetype>(row.headline.size())));
-        EXPECT_EQ(table[level].advice, QStringView(row.advice.data(), static_cast<qsizetype>(row.advice.size())));
-    }
-}
-
 TEST_F(Window, ControlsSitWhereTheLayoutPutsThem)
 {
     struct Placed {
