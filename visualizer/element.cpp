@@ -25,7 +25,12 @@ void TransformList::insert(std::size_t position, const Transform& transform)
     ++size_;
 }
 
-Transform* TransformList::last() { return size_ == 0 ? nullptr : &items_[size_ - 1]; }
+Transform& TransformList::last()
+{
+    if (size_ == 0)
+        throw std::out_of_range("TransformList: no transform at all");
+    return items_[size_ - 1];
+}
 
 Transform& TransformList::operator[](std::size_t index)
 {

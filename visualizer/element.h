@@ -53,8 +53,8 @@ public:
 
     void append(const Transform& transform);
     void insert(std::size_t position, const Transform& transform);
-    // The last call, usually the element's own scale, or nothing when there is none.
-    Transform* last();
+    // The last call; the list must not be empty.
+    Transform& last();
 
     Transform& operator[](std::size_t index);
     const Transform& operator[](std::size_t index) const;

@@ -1,5 +1,6 @@
 #include "scene_dispatch.h"
 
+#include "decorations/decorations.h"
 #include "faces/faces.h"
 
 #include <cstddef>
@@ -20,6 +21,12 @@ void common(const DrawerArgs& a)
 constexpr auto faceTable = [] {
     std::array<SceneDrawer, faceCatalogueSize + 1> table{}; // slot 0: no face
     table[1] = common<drawFace1>;
+    table[10] = common<drawFace10>;
+    table[15] = common<drawFace15>;
+    table[19] = common<drawFace19>;
+    table[24] = common<drawFace24>;
+    table[28] = common<drawFace28>;
+    table[31] = common<drawFace31>;
     // Faces 7 and 8 share drawFace7 with a direction of 1 and 2, face 21 gets the composer's
     // extra argument as its gaze and face 27 the variant 2: their entries bind that ninth
     // argument when their drawers arrive.
@@ -28,6 +35,8 @@ constexpr auto faceTable = [] {
 
 constexpr auto decorationATable = [] {
     std::array<DecorationEntry, decorationACatalogueSize + 1> table{}; // id 0: nothing
+    table[9] = {common<drawDecorA9>, nullptr};
+    table[14] = {common<drawDecorA14>, nullptr};
     return table;
 }();
 

@@ -128,6 +128,41 @@ TEST(ComposeScene, QuadricsPerFrameAreTheCylinderAndTheFacesOwn)
     EXPECT_EQ(glrecord::quadricsDeleted(), 11);
 }
 
+TEST(ComposeScene, QuadricsPerFrameOfEachVerdictPicture)
+{
+    struct Picture {
+        std::int32_t faceType;
+        std::int32_t decorA;
+        int quadrics; // the axis cylinder's included
+    };
+    for (const Picture p : {Picture{10, 14, 71}, Picture{19, 0, 9}, Picture{24, 9, 13},
+                            Picture{28, 0, 9}, Picture{15, 0, 7}, Picture{31, 0, 11}}) {
+        compose({.faceType = p.faceType, .decorA = p.decorA});
+        EXPECT_EQ(glrecord::quadricsCreated(), p.quadrics) << p.faceType << "/" << p.decorA;
+        EXPECT_EQ(glrecord::quadricsDeleted(), p.quadrics);
+    }
+}
+
+TEST(ComposeScene, TheDecorationIsDrawnAfterTheFaceAndBeforeTheBackdrop)
+{
+    compose({.faceType = 10, .decorA = 14});
+    const auto shapes = glrecord::shapes();
+    ASSERT_EQ(shapes.size(), 1U + 66 + 4 + 1);
+    for (std::size_t i = 67; i < 71; ++i) {
+        EXPECT_EQ(shapes[i].kind, glrecord::DrawnShape::Kind::sphere) << i;
+        EXPECT_TRUE(sameFloat(shapes[i].transforms.at(0).z, -3)) << "A14 lies at z = -3";
+    }
+    EXPECT_EQ(shapes.back().kind, glrecord::DrawnShape::Kind::polygon);
+    EXPECT_EQ(shapes.back().vertices.at(0)[2], 10);
+}
+
+TEST(ComposeScene, ADecorationIdNamesAnEntryOfItsOwnCatalogueOnly)
+{
+    // decorB and decorC have no drawers yet: A9 and A14 are reached through decorA only.
+    EXPECT_TRUE(sameCalls(compose({.decorB = 9}), compose({})));
+    EXPECT_TRUE(sameCalls(compose({.decorC = 14}), compose({})));
+}
+
 TEST(ComposeScene, MeanLevelEqualToTheThresholdIsCalm)
 {
     // Two bands of 90: sum 180 over a loud count of 3, mean level exactly 60.

@@ -27,6 +27,19 @@ TEST(FaceDispatch, OutOfRangeValuesReachTheDrawerOfFaceOne)
     EXPECT_EQ(faceDrawer(45), faceDrawer(1));
 }
 
+TEST(FaceDispatch, EveryVerdictFaceHasItsOwnDrawer)
+{
+    const std::int32_t verdictFaces[] = {1, 10, 15, 19, 24, 28, 31};
+    for (const std::int32_t a : verdictFaces) {
+        ASSERT_NE(faceDrawer(a), nullptr) << a;
+        for (const std::int32_t b : verdictFaces) {
+            if (a != b) {
+                EXPECT_NE(faceDrawer(a), faceDrawer(b)) << a << " and " << b;
+            }
+        }
+    }
+}
+
 bool empty(const DecorationEntry& entry) { return entry[0] == nullptr && entry[1] == nullptr; }
 
 TEST(DecorationDispatch, IdsThatNameNoEntryDrawNothing)
@@ -37,6 +50,15 @@ TEST(DecorationDispatch, IdsThatNameNoEntryDrawNothing)
         EXPECT_TRUE(empty(decorationB(id))) << "B" << id;
     for (std::int32_t id : {0, 45, -1, 5})
         EXPECT_TRUE(empty(decorationC(id))) << "C" << id;
+}
+
+TEST(DecorationDispatch, TheVerdictDecorationsEachRunOneDrawer)
+{
+    for (const std::int32_t id : {9, 14}) {
+        EXPECT_NE(decorationA(id)[0], nullptr) << "A" << id;
+        EXPECT_EQ(decorationA(id)[1], nullptr) << "A" << id;
+    }
+    EXPECT_NE(decorationA(9)[0], decorationA(14)[0]);
 }
 
 TEST(DecorationDispatch, BThreeToSixAreTheMarksOfATenToThirteen)

@@ -53,17 +53,16 @@ bool FacePlan::isShown(FacePart part) const { return require(part)->shown; }
 
 void FacePlan::omit(FacePart part) { entries_.erase(require(part)); }
 
-void FacePlan::insertSteps(std::vector<Entry>::iterator position,
-                           std::initializer_list<FaceStep> steps)
+void FacePlan::insertSteps(std::vector<Entry>::iterator position, std::vector<FaceStep> steps)
 {
     std::vector<Entry> added;
     added.reserve(steps.size());
-    for (const FaceStep& step : steps)
-        added.push_back({FacePart::added, true, step});
+    for (FaceStep& step : steps)
+        added.push_back({FacePart::added, true, std::move(step)});
     entries_.insert(position, added.begin(), added.end());
 }
 
-void FacePlan::replace(std::initializer_list<FacePart> parts, std::initializer_list<FaceStep> steps)
+void FacePlan::replace(std::initializer_list<FacePart> parts, std::vector<FaceStep> steps)
 {
     if (parts.size() == 0)
         throw std::logic_error("FacePlan: nothing to replace");
@@ -71,12 +70,12 @@ void FacePlan::replace(std::initializer_list<FacePart> parts, std::initializer_l
     for (FacePart part : parts)
         omit(part);
     insertSteps(entries_.begin() + static_cast<std::ptrdiff_t>(std::min(position, entries_.size())),
-                steps);
+                std::move(steps));
 }
 
-void FacePlan::insertAfter(FacePart part, std::initializer_list<FaceStep> steps)
+void FacePlan::insertAfter(FacePart part, std::vector<FaceStep> steps)
 {
-    insertSteps(require(part) + 1, steps);
+    insertSteps(require(part) + 1, std::move(steps));
 }
 
 namespace {

@@ -57,8 +57,8 @@ public:
 
     void omit(FacePart part);
     // Takes the given parts out and puts the steps where the first of them stood.
-    void replace(std::initializer_list<FacePart> parts, std::initializer_list<FaceStep> steps);
-    void insertAfter(FacePart part, std::initializer_list<FaceStep> steps);
+    void replace(std::initializer_list<FacePart> parts, std::vector<FaceStep> steps);
+    void insertAfter(FacePart part, std::vector<FaceStep> steps);
 
     void draw(Toge& surface) const;
 
@@ -72,7 +72,7 @@ private:
     std::vector<Entry>::const_iterator find(FacePart part) const;
     std::vector<Entry>::iterator require(FacePart part);
     std::vector<Entry>::const_iterator require(FacePart part) const;
-    void insertSteps(std::vector<Entry>::iterator position, std::initializer_list<FaceStep> steps);
+    void insertSteps(std::vector<Entry>::iterator position, std::vector<FaceStep> steps);
 
     std::vector<Entry> entries_;
 };

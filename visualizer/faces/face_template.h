@@ -42,3 +42,13 @@ inline constexpr Colour innerRed{0.6, 0.0, 0.1, 0.5};
 //   rightInnerShape dark red, shown when excited: T(0.5, 6, -1.5); R(15); Sc(1, 2, 1)  sphere 1
 //   leftInnerShape  dark red, shown when excited: T(-0.5, 6, -1.5); R(-15); Sc(1, 2, 1) sphere 1
 FacePlan faceTemplate(const FaceInputs& in);
+
+// The template's parts begin with their first translation and end with their final scale (the
+// lips' excited steps come between); faces name them in those terms.
+inline Transform& firstTranslation(Element& part) { return part.transforms[0]; }
+inline Transform& finalScale(Element& part) { return part.transforms.last(); }
+inline void insertAfterFirstTranslation(Element& part, const Transform& transform)
+{
+    part.transforms.insert(1, transform);
+}
+inline double& sphereRadius(Element& part) { return std::get<Sphere>(part.shape).radius; }
