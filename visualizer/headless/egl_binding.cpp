@@ -14,33 +14,21 @@
 
 namespace headless {
 
-namespace {
-EGLDisplay sharedDisplay = EGL_NO_DISPLAY;
-int displayUsers = 0;
-} // namespace
-
-EGLDisplay acquireDisplay()
+EGLDisplay processDisplay()
 {
-    if (displayUsers == 0) {
+    static const EGLDisplay display = [] {
         // Mesa's software rasterizer, whatever GPU the machine has, so pictures are the same
         // everywhere. A caller who set the variable keeps their choice.
         setenv("LIBGL_ALWAYS_SOFTWARE", "1", 0);
-        EGLDisplay display =
+        EGLDisplay d =
             eglGetPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
-        if (display == EGL_NO_DISPLAY || eglInitialize(display, nullptr, nullptr) != EGL_TRUE)
-            throw HeadlessError("no surfaceless EGL display (Mesa's EGL is needed)");
-        sharedDisplay = display;
-    }
-    ++displayUsers;
-    return sharedDisplay;
-}
-
-void releaseDisplay()
-{
-    if (displayUsers == 0 || --displayUsers > 0)
-        return;
-    eglTerminate(sharedDisplay);
-    sharedDisplay = EGL_NO_DISPLAY;
+        if (d == EGL_NO_DISPLAY || eglInitialize(d, nullptr, nullptr) != EGL_TRUE)
+            return EGL_NO_DISPLAY;
+        return d;
+    }();
+    if (display == EGL_NO_DISPLAY)
+        throw HeadlessError("no surfaceless EGL display (Mesa's EGL is needed)");
+    return display;
 }
 
 } // namespace headless

@@ -17,8 +17,9 @@ struct TogeContext {
 };
 
 namespace headless {
-// The process's surfaceless Mesa display, initialised on first use and terminated when the last
-// user releases it. Throws HeadlessError when there is none.
-EGLDisplay acquireDisplay();
-void releaseDisplay();
+// The process's surfaceless Mesa display, initialised on first use and kept until the process
+// ends: EGL counts no references, so terminating it under another panel would pull the driver
+// away, and re-initialising costs a driver load each time. Throws HeadlessError when there is
+// none.
+EGLDisplay processDisplay();
 } // namespace headless

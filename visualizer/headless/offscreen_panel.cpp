@@ -34,7 +34,7 @@ OffscreenPanel::OffscreenPanel(int width, int height)
     if (width <= 0 || height <= 0)
         throw HeadlessError("the panel needs a positive width and height");
     device_ = std::make_unique<TogeDevice>();
-    device_->display = acquireDisplay();
+    device_->display = processDisplay();
     device_->width = width;
     device_->height = height;
     surface_ = std::make_unique<Toge>();
@@ -46,7 +46,6 @@ OffscreenPanel::OffscreenPanel(int width, int height)
         surface_.reset();
         if (device_->pbuffer != EGL_NO_SURFACE)
             eglDestroySurface(device_->display, device_->pbuffer);
-        releaseDisplay();
         throw HeadlessError("EGL could not give an offscreen OpenGL context");
     }
 }
@@ -55,7 +54,6 @@ OffscreenPanel::~OffscreenPanel()
 {
     surface_.reset();
     eglDestroySurface(device_->display, device_->pbuffer);
-    releaseDisplay();
 }
 
 int OffscreenPanel::width() const { return surface_->width; }
