@@ -7,11 +7,8 @@
 
 namespace {
 
-using Drawer = void (*)(Toge&, std::int32_t, std::int32_t, const double*, std::int32_t,
-                        std::int32_t, std::int32_t, std::int32_t);
-
 // Calls a drawer with the eight common arguments.
-template <Drawer draw>
+template <CommonDrawer* draw>
 void common(const DrawerArgs& a)
 {
     draw(a.surface, a.angle, a.bandCount, a.bandFeatures, a.slices, a.threshold, a.faceType,

@@ -1,6 +1,6 @@
 // Face type 1 through Mesa's software rasterizer: a handful of pixels that follow from the
 // geometry, with colours worked out from GL's lighting of the exact calls.
-#include "lighting_model.h"
+#include "panel_frames.h"
 
 #include <gtest/gtest.h>
 
@@ -11,32 +11,16 @@ namespace {
 
 using headless::FrameRequest;
 using headless::Image;
-using headless::OffscreenPanel;
 
-constexpr int width = 241;
-constexpr int height = 177;
+constexpr int width = panelWidth;
+constexpr int height = panelHeight;
 
 constexpr Colour3 white{1, 1, 1};
 constexpr Colour3 black{0, 0, 0};
 constexpr Colour3 orange{1, 0.5, 0};
 constexpr Colour3 lipRed{0.8, 0, 0};
 
-PixelPosition at(Vec3 scene) { return project(scene, width, height); }
-
-// The first frame a context draws and the steady frame after it, for one request.
-struct Frames {
-    Image first;
-    Image steady;
-};
-
-Frames render(const FrameRequest& request)
-{
-    OffscreenPanel panel(width, height);
-    panel.render(request);
-    Image first = panel.readPixels();
-    panel.render(request);
-    return {std::move(first), panel.readPixels()};
-}
+PixelPosition at(Vec3 scene) { return onPanel(scene); }
 
 class FaceOnePixels : public ::testing::Test {
 protected:
@@ -44,7 +28,7 @@ protected:
     {
         FrameRequest request;
         request.angle = 0;
-        calm.emplace(render(request));
+        calm.emplace(renderFrames(request));
     }
     static void TearDownTestSuite() { calm.reset(); }
     static std::optional<Frames> calm;
@@ -131,7 +115,7 @@ TEST(FaceOneExcitedPixels, TheLipsMoveAndTheInnerShapesAppear)
     FrameRequest request;
     request.angle = 0;
     request.bands.assign(14, 100.0); // mean level 93, above the threshold 60
-    const Image excited = render(request).steady;
+    const Image excited = renderFrames(request).steady;
     // The excited upper lip lies over the mouth: centre (0, 1, -3), semi-axes 9 x 2 x 2.
     const SurfacePoint upper = ellipsoidPoint({3, 1, -3}, {4.5, 1, 1}, 2, {0.5, -0.3, -0.81});
     EXPECT_TRUE(colourNear(excited, at(upper.point), litFront(lipRed, upper.point, upper.normal)));

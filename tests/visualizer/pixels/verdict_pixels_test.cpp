@@ -1,6 +1,6 @@
 // The picture of every verdict level through Mesa's software rasterizer, at one angle: a few
 // probes each that tell the faces apart, with colours worked out from GL's lighting.
-#include "lighting_model.h"
+#include "panel_frames.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,7 @@ namespace {
 
 using headless::FrameRequest;
 using headless::Image;
-using headless::OffscreenPanel;
 
-constexpr int width = 241;
-constexpr int height = 177;
 // At 44 degrees A14 stands upright (44 mod 4 = 0) and the faces' S is sin 44 degrees.
 constexpr std::int32_t angle = 44;
 
@@ -22,21 +19,18 @@ constexpr Colour3 blue{0, 0, 1};
 constexpr Colour3 ambientOnly{0.12, 0.12, 0.12}; // black front material
 constexpr Colour3 backdropGrey{0.24, 0.24, 0.24}; // a back face with the light in front of it
 
-PixelPosition at(Vec3 scene) { return project(scene, width, height); }
+PixelPosition at(Vec3 scene) { return onPanel(scene); }
 
 double sineOfAngle() { return std::sin(angle * 3.14159 / 180); }
 
 // The steady frame of a verdict picture (the second one the panel draws).
 Image verdictPicture(std::int32_t faceType, std::int32_t decorA)
 {
-    OffscreenPanel panel(width, height);
     FrameRequest request;
     request.faceType = faceType;
     request.decorA = decorA;
     request.angle = angle;
-    panel.render(request);
-    panel.render(request);
-    return panel.readPixels();
+    return renderFrames(request).steady;
 }
 
 ::testing::AssertionResult lit(const Image& image, const SurfacePoint& p, Colour3 diffuse)

@@ -2,6 +2,7 @@
 
 // Calling one face or decoration drawer into the recording GL, with the common arguments.
 
+#include "drawer.h"
 #include "gl_recorder.h"
 #include "shape_expectations.h"
 #include "toge.h"
@@ -10,8 +11,7 @@
 #include <cmath>
 #include <cstdint>
 
-using DrawerFunction = void (*)(Toge&, std::int32_t, std::int32_t, const double*, std::int32_t,
-                                std::int32_t, std::int32_t, std::int32_t);
+using DrawerFunction = CommonDrawer*;
 
 struct DrawerCall {
     std::int32_t angle = 0;
