@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cmath>
+
+// Degrees become radians by multiplying by pi and then by 1/180 held in extended precision, and
+// sines and cosines are taken in double precision. Most drawers take pi as 3.14159; the wedges,
+// the dot arches and the eye marks take 3.141592. Both are kept exactly as the figures were
+// designed with them: the small difference moves points by visible fractions of a pixel.
+namespace angles {
+
+inline constexpr double piShort = 3.14159;
+inline constexpr double piLong = 3.141592;
+inline constexpr long double oneOver180 = 1.0L / 180;
+
+inline long double radiansShort(double degrees) { return degrees * piShort * oneOver180; }
+inline long double radiansLong(double degrees) { return degrees * piLong * oneOver180; }
+
+inline double sinShort(double degrees) { return std::sin(static_cast<double>(radiansShort(degrees))); }
+inline double sinLong(double degrees) { return std::sin(static_cast<double>(radiansLong(degrees))); }
+inline double cosLong(double degrees) { return std::cos(static_cast<double>(radiansLong(degrees))); }
+
+} // namespace angles
