@@ -562,6 +562,30 @@ TEST_F(Window, EachTickAdvancesTheAngleAndDrawsTheCurrentScene)
     EXPECT_EQ(recordedFrames().back().decorA, 0);
 }
 
+TEST_F(Window, TheFrameAfterACalculationDrawsItsLevelsPicture)
+{
+    // One dose rate in uSv/h per level (8.76 mSv a year each), and the picture that level names.
+    struct Case {
+        const char* rate;
+        std::int32_t faceType;
+        std::int32_t decorA;
+    };
+    const Case levels[] = {
+        {"0.1", 10, 14}, {"1", 19, 0},   {"10", 24, 9},   {"40", 28, 0},   {"100", 15, 0},
+        {"200", 31, 0},  {"300", 31, 0}, {"600", 31, 0},  {"1000", 31, 0},
+    };
+    for (const Case& level : levels) {
+        type("EdtSv", QString::fromLatin1(level.rate));
+        calculate();
+        form->Timer_VTimer();
+        const RecordedFrame& frame = recordedFrames().back();
+        EXPECT_EQ(frame.faceType, level.faceType) << level.rate;
+        EXPECT_EQ(frame.decorA, level.decorA) << level.rate;
+        EXPECT_EQ(frame.decorB, 0) << level.rate;
+        EXPECT_EQ(frame.decorC, 45) << level.rate;
+    }
+}
+
 TEST_F(Window, TheTimerDrivesTheAnimation)
 {
     timer->start();
