@@ -1,0 +1,122 @@
+#include "calculation_invariants.h"
+
+#include "number_parsing.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <variant>
+
+namespace fuzzinput {
+namespace {
+
+[[noreturn]] void broken(const PressOfCalculate& press, const char* invariant)
+{
+    std::fprintf(stderr, "calculation invariant broken: %s\n", invariant);
+    static constexpr const char* names[] = {"I-131", "Cs-137", "Cs-134", "intake", "Sv rate", "Gy rate"};
+    for (std::size_t i = 0; i < press.fields.size(); ++i)
+        std::fprintf(stderr, "  %-7s \"%s\"\n", names[i], printable(press.fields[i]).c_str());
+    std::fprintf(stderr, "  route %d, units %d and %d, separator \"%s\"\n", press.route, press.sievertUnit,
+                 press.grayUnit, printable(press.decimalSeparator).c_str());
+    std::abort();
+}
+
+void require(bool holds, const PressOfCalculate& press, const char* invariant)
+{
+    if (!holds)
+        broken(press, invariant);
+}
+
+// What the calculation's input allows, worked out from the field texts on their own.
+struct InputFacts {
+    bool everyFieldAQuantity = true; // each field a number not below zero
+    bool anyConcentration = false;   // some concentration above zero
+    bool unitsListed = false;        // both unit indices name an item
+};
+
+InputFacts factsOf(const PressOfCalculate& press)
+{
+    InputFacts facts;
+    for (std::size_t i = 0; i < press.fields.size(); ++i) {
+        const std::optional<double> value = dosecalc::parseNumber(press.fields[i], press.decimalSeparator);
+        if (!value || !(*value >= 0.0))
+            facts.everyFieldAQuantity = false;
+        else if (i < 3 && *value > 0.0)
+            facts.anyConcentration = true;
+    }
+    const auto listed = [](int index) { return index >= 0 && index < 3; };
+    facts.unitsListed = listed(press.sievertUnit) && listed(press.grayUnit);
+    return facts;
+}
+
+void checkError(const PressOfCalculate& press, dosecalc::InputError error, const InputFacts& facts)
+{
+    require(!dosecalc::messageFor(error).empty(), press, "every error has a message");
+    require(dosecalc::messageFor(error) != dosecalc::promptMessage, press, "an error message is not the prompt");
+    const bool routeMissing = press.route == dosecalc::noRoute && facts.anyConcentration;
+    switch (error) {
+    case dosecalc::InputError::notANumber:
+        require(!facts.everyFieldAQuantity, press, "'not a number' only when a field holds no quantity");
+        return;
+    case dosecalc::InputError::routeNotChosen:
+        require(facts.everyFieldAQuantity && routeMissing, press,
+                "'choose a route' only for concentrations without a route");
+        return;
+    case dosecalc::InputError::unitNotListed:
+        require(facts.everyFieldAQuantity && !routeMissing && !facts.unitsListed, press,
+                "'choose a unit' only for a unit that names no item");
+        return;
+    case dosecalc::InputError::tooLarge:
+        require(facts.everyFieldAQuantity && !routeMissing && facts.unitsListed, press,
+                "'too large' only for valid inputs");
+        return;
+    }
+    broken(press, "the error is one of the four");
+}
+
+void checkResult(const PressOfCalculate& press, const dosecalc::CalculationResult& result, const InputFacts& facts)
+{
+    require(facts.everyFieldAQuantity, press, "a result only when every field holds a quantity");
+    require(press.route != dosecalc::noRoute || !facts.anyConcentration, press,
+            "a result only with a route for the concentrations");
+    require(facts.unitsListed, press, "a result only with both units listed");
+
+    const double dose = result.dose;
+    require(std::isfinite(dose), press, "a shown dose is finite");
+    require(dose >= 0.0, press, "a shown dose is not negative");
+
+    const dosecalc::Verdict& verdict = result.verdict;
+    require(verdict.level >= 0 && verdict.level < dosecalc::verdictLevelCount, press, "the level is 0..8");
+    require(verdict.level == dosecalc::verdictLevel(dose), press, "the level is verdictLevel(dose)");
+    require(verdict.colour == dosecalc::gaugeColour(verdict.level), press, "the gauge has its level's colour");
+    require(verdict.scene == dosecalc::verdictRows[static_cast<std::size_t>(verdict.level)].scene, press,
+            "the scene is its level's row");
+    require(verdict.gaugePosition >= dosecalc::gaugeMinimum && verdict.gaugePosition <= dosecalc::gaugeMaximum,
+            press, "the gauge position is 0..110");
+
+    require(result.doseText.size() >= 6, press, "the dose text has at least six characters");
+    const std::optional<double> shown = dosecalc::parseNumber(result.doseText, press.decimalSeparator);
+    require(shown.has_value(), press, "the dose text reads back as a number");
+    // Two decimals, rounded to nearest: off by half a hundredth at most, plus the rounding of a
+    // large dose to the nearest double when the text is read back.
+    const double tolerance = 0.005 * (1 + 1e-9) + std::abs(dose) * 4 * DBL_EPSILON;
+    require(std::abs(*shown - dose) <= tolerance, press, "the dose text is the dose to two decimals");
+}
+
+} // namespace
+
+void checkCalculation(const PressOfCalculate& press)
+{
+    const dosecalc::CalculationOutcome outcome = dosecalc::calculate(press.input());
+    const InputFacts facts = factsOf(press);
+    if (const auto* error = std::get_if<dosecalc::InputError>(&outcome))
+        checkError(press, *error, facts);
+    else if (const auto* result = std::get_if<dosecalc::CalculationResult>(&outcome))
+        checkResult(press, *result, facts);
+    else
+        broken(press, "every input gives an error or a result");
+}
+
+} // namespace fuzzinput
