@@ -1,0 +1,47 @@
+#include "process_memory.h"
+
+#include <fstream>
+#include <string>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define DOSECALC_WITH_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define DOSECALC_WITH_ASAN 1
+#endif
+#endif
+
+#ifdef DOSECALC_WITH_ASAN
+#include <cstddef>
+// The sanitizer runtime's allocator statistics (sanitizer/allocator_interface.h, which gcc does
+// not ship).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
+namespace processmemory {
+
+long residentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            long kilobytes = -1;
+            status >> kilobytes;
+            return kilobytes;
+        }
+        status.ignore(256, '\n');
+    }
+    return -1;
+}
+
+Reading leakMeasure()
+{
+#ifdef DOSECALC_WITH_ASAN
+    return {static_cast<long>(__sanitizer_get_current_allocated_bytes() / 1024), "allocated heap", true};
+#else
+    return {residentKilobytes(), "resident size", false};
+#endif
+}
+
+} // namespace processmemory
