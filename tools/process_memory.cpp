@@ -20,12 +20,13 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 
 namespace processmemory {
 
-long residentKilobytes()
+long statusKilobytes(const char* key)
 {
+    const std::string wanted = std::string(key) + ':';
     std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmRSS:") {
+    std::string name;
+    while (status >> name) {
+        if (name == wanted) {
             long kilobytes = -1;
             status >> kilobytes;
             return kilobytes;

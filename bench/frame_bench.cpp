@@ -1,0 +1,149 @@
+// Frame cost of each verdict picture on the headless panel (241 x 177, Mesa's software
+// rasterizer): one frame as the tick draws it (setupFrame, which composes the scene, then glFinish
+// so the rasterizer has finished), and beside it the same frame compiled once into a display list
+// and replayed (glCallList, glFinish): the floor the rasterizer sets for that geometry. The program
+// itself draws immediately, every tick; the list is only the yardstick.
+//
+//   dosecalc-frame-bench [--frames N]     (default 300 timed frames per picture and way)
+//
+// Prints a Markdown table: the median and the 90th percentile per frame, the median's share of
+// the 70 ms tick, and the ratio of the two medians.
+#include "frame_request.h"
+#include "offscreen_panel.h"
+#include "toge.h"
+#include "verdict.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int panelWidth = 241;
+constexpr int panelHeight = 177;
+constexpr double tickMilliseconds = 70.0;
+constexpr int warmUpFrames = 20;
+
+struct Picture {
+    std::string name;
+    dosecalc::SceneSelectors scene;
+};
+
+// The start face and each distinct verdict picture (levels 5 to 8 share theirs).
+std::vector<Picture> verdictPictures()
+{
+    std::vector<Picture> pictures{{"start", dosecalc::startScene}};
+    for (int level = 0; level <= 5; ++level) {
+        const std::string name = level == 5 ? "levels 5-8" : "level " + std::to_string(level);
+        pictures.push_back({name, dosecalc::verdictRows[static_cast<std::size_t>(level)].scene});
+    }
+    return pictures;
+}
+
+struct Timing {
+    double median = 0.0; // ms
+    double p90 = 0.0;    // ms
+};
+
+template <class Draw>
+Timing timeFrames(int frames, Draw draw)
+{
+    for (int i = 0; i < warmUpFrames; ++i) {
+        draw();
+        glFinish();
+    }
+    std::vector<double> ms;
+    ms.reserve(static_cast<std::size_t>(frames));
+    for (int i = 0; i < frames; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        draw();
+        glFinish();
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    const auto at = [&](double q) { return ms[static_cast<std::size_t>(q * static_cast<double>(ms.size() - 1))]; };
+    return {at(0.5), at(0.9)};
+}
+
+// Pixels whose channels differ by more than a few steps (the pole of each sphere varies from run
+// to run on this rasterizer, so a handful may differ between any two frames).
+int differingPixels(const headless::Image& a, const headless::Image& b)
+{
+    int count = 0;
+    for (std::size_t i = 0; i + 2 < a.rgb().size(); i += 3)
+        for (std::size_t c = 0; c < 3; ++c)
+            if (std::abs(a.rgb()[i + c] - b.rgb()[i + c]) > 8) {
+                ++count;
+                break;
+            }
+    return count;
+}
+
+int framesFromArguments(int argc, char* argv[])
+{
+    int frames = 300;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--frames") == 0 && i + 1 < argc) {
+            frames = std::atoi(argv[++i]);
+        } else {
+            std::fprintf(stderr, "usage: %s [--frames N]\n", argv[0]);
+            std::exit(2);
+        }
+    }
+    if (frames < 1) {
+        std::fprintf(stderr, "%s: --frames needs a positive count\n", argv[0]);
+        std::exit(2);
+    }
+    return frames;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const int frames = framesFromArguments(argc, argv);
+    headless::OffscreenPanel panel(panelWidth, panelHeight);
+    Toge& surface = panel.surface();
+    const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    std::printf("Renderer: %s, OpenGL %s; %d x %d; %d timed frames per picture and way, after %d warm-up frames\n\n",
+                panel.renderer().c_str(), version != nullptr ? version : "?", panelWidth, panelHeight, frames,
+                warmUpFrames);
+    std::printf("| picture | face, A, B | immediate median | p90 | share of 70 ms tick | display list median | p90 | immediate / list | pixels that differ |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|\n");
+
+    int status = 0;
+    for (const Picture& picture : verdictPictures()) {
+        FrameRequest request; // the tick's frame: decorC 45, 14 zero bands, threshold 60
+        request.faceType = picture.scene.faceType;
+        request.decorA = picture.scene.decorA;
+        request.decorB = picture.scene.decorB;
+        request.angle = 1;
+
+        const Timing immediate = timeFrames(frames, [&] { setupFrame(surface, request); });
+        const headless::Image drawn = panel.readPixels();
+
+        const GLuint list = glGenLists(1);
+        glNewList(list, GL_COMPILE);
+        setupFrame(surface, request);
+        glEndList();
+        const Timing replayed = timeFrames(frames, [&] { glCallList(list); });
+        const headless::Image replayedImage = panel.readPixels();
+        glDeleteLists(list, 1);
+
+        if (glGetError() != GL_NO_ERROR) {
+            std::fprintf(stderr, "GL reported an error drawing %s\n", picture.name.c_str());
+            status = 1;
+        }
+        std::printf("| %s | %d, %d, %d | %.2f ms | %.2f ms | %.1f %% | %.2f ms | %.2f ms | %.2f | %d |\n",
+                    picture.name.c_str(), picture.scene.faceType, picture.scene.decorA, picture.scene.decorB,
+                    immediate.median, immediate.p90, 100.0 * immediate.median / tickMilliseconds, replayed.median,
+                    replayed.p90, immediate.median / replayed.median, differingPixels(drawn, replayedImage));
+    }
+    return status;
+}
