@@ -1,9 +1,49 @@
 #!/bin/sh
-# Installs what is missing, builds everything and runs the whole test suite.
+# Everything CI checks (.ci/run), in stages; each stage is announced, and the first one that fails
+# ends the run with its status:
+#   packages          install what is missing (scripts/install-deps.sh)
+#   build             g++, every warning an error                        build/test
+#   tests             the whole ctest suite (soak runs included)
+#   sanitizer build   g++ with AddressSanitizer, LeakSanitizer, UBSan    build/sanitize
+#   sanitizer tests   the whole suite again; any sanitizer report fails it
+#                     (options and suppressions: tests/sanitizers/)
+#   fuzzer build      clang, libFuzzer, ASan + UBSan, the calculation    build/fuzz
+#   fuzzing           the calculation for DOSECALC_FUZZ_SECONDS (60) seconds
 # Tests that need a display start their own Xvfb (tests/run-with-xvfb.sh).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
+fuzz_seconds=${DOSECALC_FUZZ_SECONDS:-60}
+started=$(date +%s)
+
+stage() {
+  printf '\n==> %s  (at %ds)\n' "$*" "$(($(date +%s) - started))"
+}
+
+run_suite() {
+  ctest --test-dir "$1" --output-on-failure --timeout 600 --parallel 2
+}
+
+stage "packages"
 "$root/scripts/install-deps.sh"
 
+stage "build: g++, warnings as errors (build/test)"
 "$root/scripts/build.sh" "$root/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDOSECALC_WERROR=ON
-ctest --test-dir "$root/build/test" --output-on-failure --timeout 600
+
+stage "tests"
+run_suite "$root/build/test"
+
+stage "sanitizer build: ASan + LSan + UBSan (build/sanitize)"
+"$root/scripts/build.sh" "$root/build/sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDOSECALC_WERROR=ON \
+  -DDOSECALC_SANITIZE=ON
+
+stage "sanitizer tests"
+run_suite "$root/build/sanitize"
+
+stage "fuzzer build: clang, libFuzzer, ASan + UBSan (build/fuzz)"
+"$root/scripts/build.sh" "$root/build/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDOSECALC_WERROR=ON \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DDOSECALC_SANITIZE=ON -DDOSECALC_FUZZ=ON
+
+stage "fuzzing the calculation for ${fuzz_seconds} s"
+"$root/fuzz/run-fuzzer.sh" "$root/build/fuzz" "$fuzz_seconds"
+
+stage "all stages passed"
