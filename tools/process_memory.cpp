@@ -1,5 +1,8 @@
 #include "process_memory.h"
 
+#include <malloc.h>
+
+#include <cstddef>
 #include <fstream>
 #include <string>
 
@@ -12,7 +15,6 @@
 #endif
 
 #ifdef DOSECALC_WITH_ASAN
-#include <cstddef>
 // The sanitizer runtime's allocator statistics (sanitizer/allocator_interface.h, which gcc does
 // not ship).
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
@@ -36,12 +38,22 @@ long statusKilobytes(const char* key)
     return -1;
 }
 
-Reading leakMeasure()
+long allocatedHeapKilobytes()
 {
 #ifdef DOSECALC_WITH_ASAN
-    return {static_cast<long>(__sanitizer_get_current_allocated_bytes() / 1024), "allocated heap", true};
+    return static_cast<long>(__sanitizer_get_current_allocated_bytes() / 1024);
 #else
-    return {residentKilobytes(), "resident size", false};
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<long>((info.uordblks + info.hblkhd) / 1024);
+#endif
+}
+
+bool underAddressSanitizer()
+{
+#ifdef DOSECALC_WITH_ASAN
+    return true;
+#else
+    return false;
 #endif
 }
 

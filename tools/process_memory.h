@@ -1,6 +1,6 @@
 #pragma once
 
-// The memory this process holds, from /proc (Linux) or the sanitizer's allocator.
+// The memory this process holds, from /proc (Linux) and the allocator.
 namespace processmemory {
 
 // A size line of /proc/self/status ("VmRSS", "RssAnon", "RssFile", ...) in KiB, or -1 when it
@@ -10,13 +10,13 @@ long statusKilobytes(const char* key);
 // Resident set size (VmRSS) in KiB, or -1 when /proc/self/status cannot be read.
 inline long residentKilobytes() { return statusKilobytes("VmRSS"); }
 
-// What a leak makes grow, in KiB: the resident size, or in a build with AddressSanitizer, whose
-// quarantine keeps freed blocks resident for a while on purpose, the heap still allocated.
-struct Reading {
-    long kilobytes = -1;
-    const char* measure = "";       // "resident size" or "allocated heap"
-    bool sanitizerHeap = false;     // the allocated heap of AddressSanitizer's allocator
-};
-Reading leakMeasure();
+// The heap allocated and not yet freed, in KiB: glibc's count (mallinfo2, all arenas), or in a
+// build with AddressSanitizer its allocator's. Unlike the resident size it falls when memory is
+// freed and rises when freed memory is reused, so it shows growth the resident size hides.
+long allocatedHeapKilobytes();
+
+// Whether this build runs under AddressSanitizer, whose quarantine keeps freed blocks resident on
+// purpose (the resident size then says little about leaks).
+bool underAddressSanitizer();
 
 } // namespace processmemory
