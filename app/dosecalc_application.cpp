@@ -1,5 +1,6 @@
 #include "dosecalc_application.h"
 
+#include <QIcon>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -17,6 +18,10 @@ DoseCalcApplication::DoseCalcApplication()
 {
     setApplicationName(QStringLiteral("dosecalc"));
     setApplicationDisplayName(QStringLiteral("1年間の被爆量 かんたん計算"));
+    // Desktops find the menu entry, and with it the icon, by this name (Wayland's app id).
+    setDesktopFileName(QStringLiteral(DOSECALC_APP_ID));
+    // From the icon theme once installed; X11 window managers show it in title bars and task lists.
+    setWindowIcon(QIcon::fromTheme(QStringLiteral(DOSECALC_APP_ID)));
 }
 
 bool DoseCalcApplication::notify(QObject* receiver, QEvent* event)

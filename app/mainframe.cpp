@@ -3,6 +3,8 @@
 #include "calculation.h"
 #include "dose_calculation.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
@@ -119,6 +121,33 @@ QComboBox* unitList(QWidget* parent, const std::array<std::u16string_view, 3>& i
     return list;
 }
 
+// Qt on Linux gives assistive technology an editable list's current text as the list's name, so
+// what the list is for also goes into its description and names the text field inside it.
+void describeUnitList(QComboBox* list)
+{
+    list->setAccessibleDescription(list->accessibleName());
+    list->lineEdit()->setAccessibleName(list->accessibleName());
+}
+
+// A button is announced by the text it shows, so that speech and voice control match what is
+// seen; what it does is its description.
+QPushButton* pushButton(QWidget* parent, const QString& text, const QString& description)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setAccessibleName(text);
+    button->setAccessibleDescription(description);
+    return button;
+}
+
+// Assistive technology finds the window the focus is in by its role; a plain top-level QWidget
+// would present itself as a bare client area instead of a window with a title.
+QAccessibleInterface* accessibleMainForm(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("TMainForm") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 // Selects an item and shows its text, also when the user had typed over the selected one.
 void selectUnit(QComboBox* list, int index)
 {
@@ -136,6 +165,12 @@ QColor toQColor(dosecalc::GaugeColour colour)
 TMainForm::TMainForm(QWidget* owner, FrameDrawer drawFrameFunction)
     : QWidget(owner), drawFrame(drawFrameFunction)
 {
+    // Once per run, before assistive technology first asks for the window.
+    static const bool accessibleAsWindow = [] {
+        QAccessible::installFactory(&accessibleMainForm);
+        return true;
+    }();
+    Q_UNUSED(accessibleAsWindow);
     loadLayout();
     fillVerdictTable();
     angle = 0;
@@ -214,8 +249,8 @@ void TMainForm::loadLayout()
     Label21 = placeLabel(this, "Label21", toQString(dosecalc::promptMessage), 8, 8, gothic(15, true));
     Label21->setAccessibleDescription(QStringLiteral("入力の案内とエラーメッセージ"));
 
-    Button2 = place(new QPushButton(QStringLiteral("項目クリア"), this), "Button2", QRect(24, 32, 273, 33),
-                    QStringLiteral("入力をすべて初期値に戻す"));
+    Button2 = place(pushButton(this, QStringLiteral("項目クリア"), QStringLiteral("入力をすべて初期値に戻す")),
+                    "Button2", QRect(24, 32, 273, 33));
     connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
 
     GroupBox1 = place(new QGroupBox(QStringLiteral("飲食物／大気中の放射線物質濃度 (Bq: ベクレル)"), this),
@@ -225,8 +260,8 @@ void TMainForm::loadLayout()
     GroupBox2 = place(new QGroupBox(QStringLiteral("放射線量"), this), "GroupBox2", QRect(16, 256, 281, 137));
     loadDoseRateBox();
 
-    Button1 = place(new QPushButton(QStringLiteral("計算"), this), "Button1", QRect(312, 160, 73, 121),
-                    QStringLiteral("年間の被曝線量を計算する"));
+    Button1 = place(pushButton(this, QStringLiteral("計算"), QStringLiteral("年間の被曝線量を計算する")),
+                    "Button1", QRect(312, 160, 73, 121));
     connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
 
     // Return in any input field calculates, as on a calculator.
@@ -293,10 +328,12 @@ void TMainForm::loadDoseRateBox()
                   QStringLiteral("1時間あたりの線量 (シーベルト)"));
     ComboBox1 = place(unitList(box, dosecalc::sievertUnitItems), "ComboBox1", QRect(176, 80, 97, 20),
                       QStringLiteral("シーベルトの単位"));
+    describeUnitList(ComboBox1);
     EdtGy = place(new QLineEdit(QStringLiteral("0"), box), "EdtGy", QRect(16, 104, 153, 20),
                   QStringLiteral("1時間あたりの線量 (グレイ)"));
     ComboBox2 = place(unitList(box, dosecalc::grayUnitItems), "ComboBox2", QRect(176, 104, 97, 20),
                       QStringLiteral("グレイの単位"));
+    describeUnitList(ComboBox2);
 }
 
 void TMainForm::setTabOrderOfLayout()

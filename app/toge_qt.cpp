@@ -6,6 +6,7 @@
 #include <QSurfaceFormat>
 #include <QWindow>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -25,6 +26,29 @@ QSurfaceFormat panelFormat()
     return format;
 }
 
+// The context made current on the panel's window, or none when the platform gives none.
+std::unique_ptr<TogeContext> makeCurrentContext(QWindow* window)
+{
+    if (window == nullptr || window->handle() == nullptr)
+        return nullptr;
+    auto created = std::make_unique<TogeContext>();
+    created->context.setFormat(window->requestedFormat());
+    if (!created->context.create() || !created->context.makeCurrent(window))
+        return nullptr;
+    return created;
+}
+
+// Without GL the window still calculates and only the panel stays empty; say why, once per run
+// (not once per window), on stderr.
+void reportMissingGl()
+{
+    static bool reported = false;
+    if (reported)
+        return;
+    reported = true;
+    std::fputs("dosecalc: no OpenGL context could be made for the face panel; it stays empty\n", stderr);
+}
+
 } // namespace
 
 bool Toge::attach(TogeDevice* device)
@@ -41,12 +65,11 @@ bool Toge::attach(TogeDevice* device)
 
 bool Toge::createContext()
 {
-    if (dc == nullptr || dc->window == nullptr || dc->window->handle() == nullptr)
+    std::unique_ptr<TogeContext> created = makeCurrentContext(dc != nullptr ? dc->window : nullptr);
+    if (!created) {
+        reportMissingGl();
         return false;
-    auto created = std::make_unique<TogeContext>();
-    created->context.setFormat(dc->window->requestedFormat());
-    if (!created->context.create() || !created->context.makeCurrent(dc->window))
-        return false;
+    }
     glContext = created.release();
     return true;
 }

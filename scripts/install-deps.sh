@@ -11,7 +11,7 @@ packages="
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils xdotool
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
   desktop-file-utils appstream dpkg-dev file
 "

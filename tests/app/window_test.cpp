@@ -537,8 +537,7 @@ TEST_F(Window, EachTickAdvancesTheAngleAndDrawsTheCurrentScene)
     EXPECT_EQ(first.decorB, 0);
     EXPECT_EQ(first.decorC, 45);
     EXPECT_EQ(first.angleScale, 1.0F);
-    EXPECT_EQ(first.bandCount, 14);
-    EXPECT_EQ(first.bandValues, std::vector<double>(14, 0.0));
+    EXPECT_EQ(first.bands, std::vector<double>(14, 0.0));
     EXPECT_EQ(first.threshold, 60);
     EXPECT_EQ(first.extra, 0);
 

@@ -1,0 +1,100 @@
+#!/bin/sh
+# Installs the program into a temporary prefix and checks what a desktop finds there, then builds
+# the Debian package and checks its contents and dependencies.
+#   install_test.sh BUILD_DIR APP_ID VERSION
+set -eu
+build_dir=$1
+app_id=$2
+version=$3
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+icon_sizes="16 22 24 32 48 64 128 256 512"
+expected_files() {
+  echo "bin/dosecalc"
+  echo "share/applications/$app_id.desktop"
+  echo "share/doc/dosecalc/LICENSE"
+  for size in $icon_sizes; do
+    echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+  done
+  echo "share/metainfo/$app_id.metainfo.xml"
+}
+expected_files | LC_ALL=C sort >"$work/expected"
+
+# --- cmake --install into a temporary prefix -------------------------------------------------
+prefix=$work/prefix
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >"$work/installed"
+diff -u "$work/expected" "$work/installed" || fail "installed files differ from the expected set"
+
+[ -x "$prefix/bin/dosecalc" ] || fail "bin/dosecalc is not executable"
+for size in $icon_sizes; do
+  icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$app_id.png
+  [ -f "$icon" ] || continue
+  file -b "$icon" | grep -q "^PNG image data, $size x $size," || fail "$icon is not a ${size}x${size} PNG: $(file -b "$icon")"
+done
+
+desktop=$prefix/share/applications/$app_id.desktop
+metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+grep -qx "Name\[ja\]=1年間の被爆量 かんたん計算" "$desktop" || fail "the desktop entry lacks the Japanese name"
+grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry names another icon"
+grep -qx "Exec=dosecalc" "$desktop" || fail "the desktop entry starts another program"
+
+# --no-net: the machine that runs the tests need not reach the screenshot's URL.
+appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli validate"
+appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli validate-tree"
+grep -q "<id>$app_id</id>" "$metainfo" || fail "the metainfo has another id"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+  fail "the metainfo launches another desktop entry"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
+for lang_tag in '<summary xml:lang="ja">' '<p xml:lang="ja">' '<name xml:lang="ja">1年間の被爆量 かんたん計算</name>'; do
+  grep -qF "$lang_tag" "$metainfo" || fail "the metainfo lacks $lang_tag"
+done
+
+# --- the Debian package ---------------------------------------------------------------------
+(cd "$build_dir" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) || {
+  cat "$work/cpack.log" >&2
+  fail "cpack -G DEB"
+}
+deb=$(find "$work/package" -maxdepth 1 -name "dosecalc_${version}_*.deb")
+if [ -z "$deb" ]; then
+  fail "no dosecalc_${version}_*.deb was built"
+else
+  [ "$(dpkg-deb -f "$deb" Package)" = dosecalc ] || fail "package name"
+  [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
+  [ "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)" ] || fail "package architecture"
+  depends=$(dpkg-deb -f "$deb" Depends)
+  echo "Depends: $depends"
+  # Computed from the binary by dpkg-shlibdeps: every library the program links comes from a
+  # package it depends on.
+  depends_names=$(echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//')
+  for soname in $(objdump -p "$prefix/bin/dosecalc" | awk '$1 == "NEEDED" { print $2 }'); do
+    owners=$(dpkg -S "*/$soname" 2>/dev/null | cut -d: -f1 | sort -u)
+    found=""
+    for owner in $owners; do
+      echo "$depends_names" | grep -qx "$owner" && found=$owner
+    done
+    [ -n "$found" ] || fail "Depends lacks the package of $soname (${owners:-no package owns it})"
+  done
+  echo "$depends" | grep -q "libqt6widgets6 (>= " || fail "Depends gives Qt no version (not from shlibdeps?)"
+  echo "$depends" | tr ',' '\n' | grep -qx " *fonts-ipafont-gothic *" || fail "Depends lacks fonts-ipafont-gothic"
+  echo "$depends" | grep -q -- '-dev\b' && fail "Depends names a development package"
+
+  dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $NF }' | sed 's|^\./usr/||' | LC_ALL=C sort >"$work/packaged"
+  diff -u "$work/expected" "$work/packaged" || fail "packaged files differ from the expected set"
+  dpkg-deb -x "$deb" "$work/root"
+  file -b "$work/root/usr/bin/dosecalc" | grep -q ", stripped" || fail "the packaged program is not stripped"
+fi
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed" >&2
+  exit 1
+fi
+echo "install and package checks passed"
