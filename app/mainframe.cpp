@@ -2,6 +2,7 @@
 
 #include "calculation.h"
 #include "dose_calculation.h"
+#include "frame_request.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -41,9 +42,6 @@ QFont gothic(int pixelSize, bool bold = false)
 
 constexpr int windowFontSize = 12;
 constexpr int timerInterval = 70; // ms
-constexpr std::int32_t noDecoration = 45;
-constexpr int tickBandCount = 14;
-constexpr std::int32_t excitementThreshold = 60;
 
 QString toQString(std::u16string_view text)
 {
@@ -457,8 +455,8 @@ void TMainForm::Timer_VTimer()
     ++angle;
     if (angle > 359)
         angle = 0;
-    double bandValues[tickBandCount] = {};
-    drawFrame(*toge, faceType, decorA, decorB, noDecoration, angle, 1.0F, tickBandCount, bandValues,
-              excitementThreshold, 0);
+    double bandValues[tickFrame::bandCount] = {};
+    drawFrame(*toge, faceType, decorA, decorB, tickFrame::decorC, angle, tickFrame::angleScale,
+              tickFrame::bandCount, bandValues, tickFrame::threshold, tickFrame::extra);
     toge->present();
 }
