@@ -1,0 +1,124 @@
+// Every catalogue entry the renderer has, through the composer's dispatch tables and the real GL
+// (Mesa, headless): the GLU quadrics one call makes, calm and excited, all deleted again; the
+// matrix stack as deep after the call as before; no GL error; and the blend state the drawers
+// leave for whatever the composer draws next. One row per entry: add a row with each drawer.
+#include "offscreen_panel.h"
+#include "quadric_census.h"
+#include "scene_dispatch.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+enum class Catalogue { face, decorA, decorB, decorC };
+
+// What a call leaves of the composer's blending (enabled, ONE, ZERO): faces keep it; the
+// translucent decorations leave it off with their own (SRC_ALPHA, ONE).
+enum class BlendLeft { composers, additiveOff };
+
+struct Entry {
+    Catalogue catalogue;
+    std::int32_t id;
+    long calmQuadrics;
+    long excitedQuadrics;
+    BlendLeft blend = BlendLeft::composers;
+};
+
+std::string nameOf(const Entry& e)
+{
+    static constexpr std::array<const char*, 4> prefixes{"Face", "A", "B", "C"};
+    return prefixes[static_cast<std::size_t>(e.catalogue)] + std::to_string(e.id);
+}
+
+void PrintTo(const Entry& e, std::ostream* out) { *out << nameOf(e); }
+
+const std::vector<Entry> entries{
+    // Faces: the template's eight spheres when calm, ten when excited, and what each face changes.
+    {Catalogue::face, 1, 8, 10},
+    {Catalogue::face, 10, 66, 68},
+    {Catalogue::face, 15, 6, 8},
+    {Catalogue::face, 19, 8, 10},
+    {Catalogue::face, 24, 8, 10},
+    {Catalogue::face, 28, 8, 10},
+    {Catalogue::face, 31, 10, 10},
+    // Decorations A, B and C (B3 to B6 are A10 to A13).
+    {Catalogue::decorA, 9, 4, 4},
+    {Catalogue::decorA, 14, 4, 4},
+};
+
+std::vector<SceneDrawer> drawersOf(const Entry& e)
+{
+    if (e.catalogue == Catalogue::face)
+        return {faceDrawer(e.id)};
+    const DecorationEntry entry = e.catalogue == Catalogue::decorA   ? decorationA(e.id)
+                                  : e.catalogue == Catalogue::decorB ? decorationB(e.id)
+                                                                     : decorationC(e.id);
+    std::vector<SceneDrawer> drawers;
+    for (const SceneDrawer drawer : entry)
+        if (drawer != nullptr)
+            drawers.push_back(drawer);
+    return drawers;
+}
+
+GLint integer(GLenum name)
+{
+    GLint value = -1;
+    glGetIntegerv(name, &value);
+    return value;
+}
+
+class CatalogueState : public ::testing::TestWithParam<Entry> {
+protected:
+    static void SetUpTestSuite() { panel = new headless::OffscreenPanel(241, 177); }
+    static void TearDownTestSuite()
+    {
+        delete panel;
+        panel = nullptr;
+    }
+    static headless::OffscreenPanel* panel;
+};
+
+headless::OffscreenPanel* CatalogueState::panel = nullptr;
+
+TEST_P(CatalogueState, QuadricsMatrixStackErrorsAndBlendStateOfOneCall)
+{
+    const Entry e = GetParam();
+    const std::vector<SceneDrawer> drawers = drawersOf(e);
+    ASSERT_FALSE(drawers.empty()) << "the table entry is empty";
+    const std::array<double, 20> features{};
+    for (const bool excited : {false, true}) {
+        for (const std::int32_t angle : {0, 45, 359}) {
+            SCOPED_TRACE(std::string(excited ? "excited" : "calm") + ", angle " + std::to_string(angle));
+            // The composer's state before a face or decoration: blending on with (ONE, ZERO).
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_ONE, GL_ZERO);
+            const GLint depthBefore = integer(GL_MODELVIEW_STACK_DEPTH);
+            const long createdBefore = quadriccensus::created();
+            const DrawerArgs args{panel->surface(), angle, 14, features.data(), 20, 60,
+                                  e.catalogue == Catalogue::face ? e.id : 1, excited ? 61 : 0, 0};
+            for (const SceneDrawer drawer : drawers)
+                drawer(args);
+
+            EXPECT_EQ(quadriccensus::created() - createdBefore, excited ? e.excitedQuadrics : e.calmQuadrics);
+            EXPECT_EQ(quadriccensus::live(), 0);
+            EXPECT_EQ(integer(GL_MODELVIEW_STACK_DEPTH), depthBefore);
+            EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+            const bool additive = e.blend == BlendLeft::additiveOff;
+            EXPECT_EQ(glIsEnabled(GL_BLEND), additive ? GL_FALSE : GL_TRUE);
+            EXPECT_EQ(integer(GL_BLEND_SRC), additive ? GL_SRC_ALPHA : GL_ONE);
+            EXPECT_EQ(integer(GL_BLEND_DST), additive ? GL_ONE : GL_ZERO);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueState, ::testing::ValuesIn(entries),
+                         [](const auto& test) { return nameOf(test.param); });
+
+} // namespace
