@@ -16,6 +16,7 @@ inline long double radiansShort(double degrees) { return degrees * piShort * one
 inline long double radiansLong(double degrees) { return degrees * piLong * oneOver180; }
 
 inline double sinShort(double degrees) { return std::sin(static_cast<double>(radiansShort(degrees))); }
+inline double cosShort(double degrees) { return std::cos(static_cast<double>(radiansShort(degrees))); }
 inline double sinLong(double degrees) { return std::sin(static_cast<double>(radiansLong(degrees))); }
 inline double cosLong(double degrees) { return std::cos(static_cast<double>(radiansLong(degrees))); }
 

@@ -83,6 +83,11 @@ void drawShape(const Shape& shape)
     withQuadric([&shape](GLUquadric* quadric) { std::visit(ShapeDrawer{quadric}, shape); });
 }
 
+void setColour(Toge& surface, const Colour& colour)
+{
+    setColour(surface, colour.red, colour.green, colour.blue, colour.alpha);
+}
+
 void drawElement(Toge& surface, const Element& element)
 {
     glPushMatrix();

@@ -97,5 +97,7 @@ struct Element {
 };
 
 void drawElement(Toge& surface, const Element& element);
+// setColour with a colour of this kind.
+void setColour(Toge& surface, const Colour& colour);
 // The shape alone, on its own quadric, in the current matrix.
 void drawShape(const Shape& shape);

@@ -34,6 +34,12 @@ constexpr auto decorationATable = [] {
     std::array<DecorationEntry, decorationACatalogueSize + 1> table{}; // id 0: nothing
     table[9] = {common<drawDecorA9>, nullptr};
     table[14] = {common<drawDecorA14>, nullptr};
+    table[15] = {common<drawDecorA15Eyes>, common<drawDecorA15Figure>};
+    table[16] = {common<drawDecorA16>, nullptr};
+    table[18] = {common<drawDecorA18>, nullptr};
+    table[19] = {common<drawDecorA19>, nullptr};
+    table[20] = {common<drawDecorA20>, nullptr};
+    table[21] = {common<drawDecorA21>, nullptr};
     return table;
 }();
 
@@ -42,10 +48,29 @@ constexpr auto decorationBTable = [] {
     // B3..B6 are the marks of A10..A13, drawn by the same drawers.
     for (std::size_t id = 3; id <= 6; ++id)
         table[id] = decorationATable[id + 7];
+    table[1] = {common<drawDecorB1>, nullptr};
+    table[2] = {common<drawDecorB2>, nullptr};
+    table[7] = {common<drawDecorB7>, nullptr};
+    table[8] = {common<drawDecorB8>, nullptr};
+    table[9] = {common<drawDecorB9>, nullptr};
+    table[10] = {common<drawDecorB10>, nullptr};
+    table[11] = {common<drawDecorB11>, nullptr};
+    table[12] = {common<drawDecorB12>, nullptr};
+    table[13] = {common<drawDecorB13>, nullptr};
+    table[14] = {common<drawDecorB14>, nullptr};
+    table[15] = {common<drawDecorB15>, nullptr};
+    table[16] = {common<drawDecorB16>, nullptr};
     return table;
 }();
 
-constexpr std::array<DecorationEntry, decorationCCatalogueSize + 1> decorationCTable{};
+constexpr auto decorationCTable = [] {
+    std::array<DecorationEntry, decorationCCatalogueSize + 1> table{};
+    table[1] = {common<drawDecorC1>, nullptr};
+    table[2] = {common<drawDecorC2>, nullptr};
+    table[3] = {common<drawDecorC3>, nullptr};
+    table[4] = {common<drawDecorC4>, nullptr};
+    return table;
+}();
 
 template <std::size_t size>
 DecorationEntry lookUp(const std::array<DecorationEntry, size>& table, std::int32_t id)

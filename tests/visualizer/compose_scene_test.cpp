@@ -158,8 +158,12 @@ TEST(ComposeScene, TheDecorationIsDrawnAfterTheFaceAndBeforeTheBackdrop)
 
 TEST(ComposeScene, ADecorationIdNamesAnEntryOfItsOwnCatalogueOnly)
 {
-    // decorB and decorC have no drawers yet: A9 and A14 are reached through decorA only.
-    EXPECT_TRUE(sameCalls(compose({.decorB = 9}), compose({})));
+    // decorB 9 is a bar glyph of flat bars, not A9's drops; decorC 14 names no entry at all.
+    const auto glyph = compose({.decorB = 9});
+    const std::size_t glyphDisks = glrecord::count("gluDisk");
+    EXPECT_FALSE(sameCalls(glyph, compose({})));
+    EXPECT_EQ(glrecord::count("gluDisk"), glyphDisks);
+    EXPECT_FALSE(sameCalls(glyph, compose({.decorA = 9})));
     EXPECT_TRUE(sameCalls(compose({.decorC = 14}), compose({})));
 }
 

@@ -133,8 +133,9 @@ TEST_F(SnapshotTool, TakesTheSizeAndEveryOption)
     const headless::Image picture = pngfile::read(out.string());
     EXPECT_EQ(picture.width(), 64);
     EXPECT_EQ(picture.height(), 48);
-    // Face 0 and no decoration: only the grey backdrop, 0.24, in the middle.
-    EXPECT_NEAR(picture.at(32, 24).red, 61, 1);
+    // Face 0 and only decoration C2: its white disk in the middle, facing the camera, lit at
+    // 0.12 + 29 / sqrt(29^2 + 20^2) = 0.943.
+    EXPECT_NEAR(picture.at(32, 24).red, 240, 1);
 }
 
 TEST_F(SnapshotTool, HelpGoesToStandardOutput)

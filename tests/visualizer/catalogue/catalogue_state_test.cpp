@@ -51,6 +51,28 @@ const std::vector<Entry> entries{
     // Decorations A, B and C (B3 to B6 are A10 to A13).
     {Catalogue::decorA, 9, 4, 4},
     {Catalogue::decorA, 14, 4, 4},
+    {Catalogue::decorA, 15, 8, 8}, // eyes with glints, then the figure
+    {Catalogue::decorA, 16, 5, 5},
+    {Catalogue::decorA, 18, 4, 4},
+    {Catalogue::decorA, 19, 2, 2},
+    {Catalogue::decorA, 20, 4, 4},
+    {Catalogue::decorA, 21, 4, 4},
+    {Catalogue::decorB, 1, 1, 1},
+    {Catalogue::decorB, 2, 5, 5},
+    {Catalogue::decorB, 7, 0, 0},
+    {Catalogue::decorB, 8, 0, 0},
+    {Catalogue::decorB, 9, 0, 0},
+    {Catalogue::decorB, 10, 0, 0},
+    {Catalogue::decorB, 11, 0, 0},
+    {Catalogue::decorB, 12, 0, 0},
+    {Catalogue::decorB, 13, 0, 0},
+    {Catalogue::decorB, 14, 0, 0},
+    {Catalogue::decorB, 15, 0, 0},
+    {Catalogue::decorB, 16, 1, 1},
+    {Catalogue::decorC, 1, 1, 1},
+    {Catalogue::decorC, 2, 1, 1},
+    {Catalogue::decorC, 3, 1, 1},
+    {Catalogue::decorC, 4, 1, 1},
 };
 
 std::vector<SceneDrawer> drawersOf(const Entry& e)
