@@ -455,6 +455,10 @@ void TMainForm::Timer_VTimer()
     ++angle;
     if (angle > 359)
         angle = 0;
+    // Nothing is drawn into a panel nobody can see (minimised, unmapped, on another workspace,
+    // obscured); the angle runs on, so the first frame back shows the animation where it would be.
+    if (!panelDC.onScreen())
+        return;
     double bandValues[tickFrame::bandCount] = {};
     drawFrame(*toge, faceType, decorA, decorB, tickFrame::decorC, angle, tickFrame::angleScale,
               tickFrame::bandCount, bandValues, tickFrame::threshold, tickFrame::extra);

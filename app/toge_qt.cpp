@@ -51,6 +51,16 @@ void reportMissingGl()
 
 } // namespace
 
+bool TogeDevice::onScreen() const
+{
+    if (window == nullptr)
+        return false;
+    for (const QWindow* shown = window; shown != nullptr; shown = shown->parent())
+        if (!shown->isExposed())
+            return false;
+    return true;
+}
+
 bool Toge::attach(TogeDevice* device)
 {
     dc = device;
@@ -81,7 +91,7 @@ bool Toge::present()
     QOpenGLContext& context = glContext->context;
     context.functions()->glFlush();
     // Swapping a window that is not on screen (not yet shown, minimised) is undefined in Qt.
-    if (!dc->window->isExposed())
+    if (!dc->onScreen())
         return false;
     context.swapBuffers(dc->window);
     // The context stays current on every platform we run on; should one release it on swap,

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the program and its benchmarks in a release tree and runs every benchmark; prints the
 # machine's description and the figures as Markdown (bench/RESULTS.md holds a run's, with notes).
-#   bench/run-all.sh [BUILD_DIR]      (default build/bench; about two minutes after the build)
+#   bench/run-all.sh [BUILD_DIR]      (default build/bench; about four minutes after the build)
 # Run it on an otherwise idle machine: the figures are wall times.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -39,6 +39,6 @@ echo "## Start-up to the first presented frame (Xvfb)"
 echo
 "$xvfb" "$build/bench/dosecalc-startup-bench" --runs 10
 echo
-echo "## CPU while animating (the real dosecalc under Xvfb)"
+echo "## CPU with the window shown and minimised (the real dosecalc under Xvfb)"
 echo
 "$xvfb" "$root/bench/measure-cpu-share.sh" "$build/app/dosecalc" 30

@@ -47,7 +47,7 @@ grep -qx "Name\[ja\]=1年間の被爆量 かんたん計算" "$desktop" || fail 
 grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry names another icon"
 grep -qx "Exec=dosecalc" "$desktop" || fail "the desktop entry starts another program"
 
-# --no-net: the machine that runs the tests need not reach the screenshot's URL.
+# --no-net: the machine that runs the tests need not reach the network.
 appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli validate"
 appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli validate-tree"
 grep -q "<id>$app_id</id>" "$metainfo" || fail "the metainfo has another id"
@@ -57,6 +57,15 @@ grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no
 for lang_tag in '<summary xml:lang="ja">' '<p xml:lang="ja">' '<name xml:lang="ja">1年間の被爆量 かんたん計算</name>'; do
   grep -qF "$lang_tag" "$metainfo" || fail "the metainfo lacks $lang_tag"
 done
+# The project has no web home of its own yet: what is installed names no host (no homepage, no
+# remote screenshot), so a software centre shows nothing that someone else serves.
+names_a_host() { # prints every address with a scheme and every www. name in the file
+  grep -Eno '[[:alpha:]][[:alnum:]+.-]*://[^[:space:]<>"]*|www\.[[:alnum:].-]+' "$1"
+}
+for file in "$metainfo" "$desktop"; do
+  names_a_host "$file" && fail "$file names a host"
+done
+grep -Eq '<url[ >]|<screenshots?[ >]' "$metainfo" && fail "the metainfo has a homepage or a screenshot"
 
 # --- the Debian package ---------------------------------------------------------------------
 (cd "$build_dir" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) || {
@@ -70,6 +79,7 @@ else
   [ "$(dpkg-deb -f "$deb" Package)" = dosecalc ] || fail "package name"
   [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
   [ "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)" ] || fail "package architecture"
+  [ -z "$(dpkg-deb -f "$deb" Homepage)" ] || fail "the package names a homepage: $(dpkg-deb -f "$deb" Homepage)"
   depends=$(dpkg-deb -f "$deb" Depends)
   echo "Depends: $depends"
   # Computed from the binary by dpkg-shlibdeps: every library the program links comes from a
