@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
 
 // Degrees become radians by multiplying by pi and then by 1/180 held in extended precision, and
 // sines and cosines are taken in double precision. Most drawers take pi as 3.14159; the wedges,
@@ -19,5 +20,13 @@ inline double sinShort(double degrees) { return std::sin(static_cast<double>(rad
 inline double cosShort(double degrees) { return std::cos(static_cast<double>(radiansShort(degrees))); }
 inline double sinLong(double degrees) { return std::sin(static_cast<double>(radiansLong(degrees))); }
 inline double cosLong(double degrees) { return std::cos(static_cast<double>(radiansLong(degrees))); }
+
+// A multiple of the angle formed in 32-bit integer arithmetic before it is turned into radians, as
+// the faces that move faster than once per turn form it. A product beyond the integer's range
+// wraps around (as the machine's multiplication does) rather than overflowing.
+inline std::int32_t integerMultiple(std::int32_t angle, std::uint32_t factor)
+{
+    return static_cast<std::int32_t>(factor * static_cast<std::uint32_t>(angle));
+}
 
 } // namespace angles

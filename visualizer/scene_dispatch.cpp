@@ -15,15 +15,35 @@ void common(const DrawerArgs& a)
          a.meanLevel);
 }
 
+// Calls a drawer with the eight common arguments and the composer's extra argument as its ninth.
+template <auto draw>
+void withExtra(const DrawerArgs& a)
+{
+    draw(a.surface, a.angle, a.bandCount, a.bandFeatures, a.slices, a.threshold, a.faceType,
+         a.meanLevel, a.extra);
+}
+
 constexpr auto faceTable = [] {
     std::array<SceneDrawer, faceCatalogueSize + 1> table{}; // slot 0: no face
     table[1] = common<drawFace1>;
     table[10] = common<drawFace10>;
     table[15] = common<drawFace15>;
     table[19] = common<drawFace19>;
+    table[20] = common<drawFace20>;
+    table[21] = withExtra<drawFace21>; // the extra argument is its gaze
+    table[22] = common<drawFace22>;
+    table[23] = common<drawFace23>;
     table[24] = common<drawFace24>;
+    table[26] = common<drawFace26>;
     table[28] = common<drawFace28>;
+    table[29] = common<drawFace29>;
+    table[30] = common<drawFace30>;
     table[31] = common<drawFace31>;
+    table[32] = common<drawFace32>;
+    table[33] = common<drawFace33>;
+    table[34] = common<drawFace34>;
+    table[35] = common<drawFace35>;
+    table[36] = common<drawFace36>;
     // Faces 7 and 8 share drawFace7 with a direction of 1 and 2, face 21 gets the composer's
     // extra argument as its gaze and face 27 the variant 2: their entries bind that ninth
     // argument when their drawers arrive.

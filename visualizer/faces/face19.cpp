@@ -1,4 +1,5 @@
 #include "angles.h"
+#include "face_changes.h"
 #include "face_template.h"
 #include "faces.h"
 
@@ -8,8 +9,7 @@ namespace {
 // pupils dart out and in five times in 36 frames.
 double dartingSine(std::int32_t angle)
 {
-    const auto p = static_cast<std::int32_t>(50U * static_cast<std::uint32_t>(angle));
-    return angles::sinShort(p);
+    return angles::sinShort(angles::integerMultiple(angle, 50));
 }
 
 } // namespace
@@ -20,9 +20,8 @@ void drawFace19(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
                 std::int32_t /*faceType*/, std::int32_t meanLevel)
 {
     FacePlan face = faceTemplate(faceInputs(angle, bandFeatures, slices, threshold, meanLevel));
-    // The eyes keep a fixed size: their scale no longer follows bandFeatures[0] to [3].
-    finalScale(face[FacePart::rightEye]) = scale(2, 2, 1);
-    finalScale(face[FacePart::leftEye]) = scale(2, 2, 1);
+    // The eyes keep a fixed size.
+    fixEyeScale(face, 2, 2);
     // Large pupils swinging by F instead of S, the same size calm or excited.
     const double f = dartingSine(angle);
     face[FacePart::rightPupil].transforms = {translate(f + 6, -5, -2), scale(2, 2, 1)};

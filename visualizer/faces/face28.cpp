@@ -1,15 +1,9 @@
-#include "face_template.h"
+#include "face_pieces.h"
 #include "faces.h"
 
 #include <cmath>
 
 namespace {
-
-// A white disk at an eye's centre, turned about y to face the camera; the larger eye hides it.
-Element eyeDisk(double x, double y, std::int32_t slices)
-{
-    return {faceColour::white, {translate(x, y, -1.5), rotate(180, 0, 1, 0)}, Disk{0, 0.6, slices}};
-}
 
 // Three black bars fanning out from a point on the eye's inner side (a less-than sign with a
 // middle bar on the right eye, its mirror image on the left), at z = -4 in front of the eye.
@@ -49,13 +43,11 @@ void drawFace28(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
                 std::int32_t /*faceType*/, std::int32_t meanLevel)
 {
     const FaceInputs in = faceInputs(angle, bandFeatures, slices, threshold, meanLevel);
-    const double* f = in.features;
     FacePlan face = faceTemplate(in);
     sphereRadius(face[FacePart::rightEye]) = 3.5;
     sphereRadius(face[FacePart::leftEye]) = 3.5;
     // In place of the pupils: a disk at each eye's centre, then the marks of each eye.
-    std::vector<FaceStep> eyes = {eyeDisk(2 * f[4] + 6, 2 * f[5] - 5, slices),
-                                  eyeDisk(2 * f[6] - 6, 2 * f[7] - 5, slices)};
+    std::vector<FaceStep> eyes = eyeDisks(in);
     for (const double side : {1.0, -1.0})
         for (FaceStep& step : squeezedEyeMarks(side))
             eyes.push_back(std::move(step));

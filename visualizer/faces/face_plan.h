@@ -62,6 +62,15 @@ public:
 
     void draw(Toge& surface) const;
 
+    // Visits every element of the plan, shown or not, with its part (`added` for inserted steps).
+    template <typename Visit>
+    void forEachElement(Visit visit)
+    {
+        for (Entry& entry : entries_)
+            if (Element* element = std::get_if<Element>(&entry.step))
+                visit(entry.part, *element);
+    }
+
 private:
     struct Entry {
         FacePart part;

@@ -1,0 +1,36 @@
+#include "face_pieces.h"
+
+namespace {
+
+Element eyeDisk(double x, double y, std::int32_t slices)
+{
+    return {faceColour::white, {translate(x, y, -1.5), rotate(180, 0, 1, 0)}, Disk{0, 0.6, slices}};
+}
+
+} // namespace
+
+std::vector<FaceStep> eyeDisks(const FaceInputs& in)
+{
+    const double* f = in.features;
+    return {eyeDisk(2 * f[4] + 6, 2 * f[5] - 5, in.slices),
+            eyeDisk(2 * f[6] - 6, 2 * f[7] - 5, in.slices)};
+}
+
+Element tiltedLip(double x, double turn, std::int32_t slices)
+{
+    return {faceColour::lipRed, {translate(x, 6, -1), rotateZ(turn), scale(2, 1, 1)}, Sphere{2, slices}};
+}
+
+std::vector<FaceStep> fourPieceMouth(const FaceInputs& in, double endTurn, double upperBarY,
+                                     double barHeight)
+{
+    const double* f = in.features;
+    const std::int32_t n = in.slices;
+    using faceColour::lipRed;
+    return {
+        tiltedLip(3 * f[8] - 5, endTurn, n),
+        tiltedLip(3 * f[9] + 5, -endTurn, n),
+        Element{lipRed, {translate(3 * f[9], upperBarY, -1), scale(4, barHeight, 1)}, Sphere{2, n}},
+        Element{lipRed, {translate(3 * f[9], 8, -1), scale(2, barHeight, 1)}, Sphere{2, n}},
+    };
+}
