@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
 
 // Degrees become radians by multiplying by pi and then by 1/180 held in extended precision, and
 // sines and cosines are taken in double precision. Most drawers take pi as 3.14159; the wedges,
@@ -17,6 +18,15 @@ inline long double radiansLong(double degrees) { return degrees * piLong * oneOv
 
 inline double sinShort(double degrees) { return std::sin(static_cast<double>(radiansShort(degrees))); }
 inline double sinLong(double degrees) { return std::sin(static_cast<double>(radiansLong(degrees))); }
+inline double cosShort(double degrees) { return std::cos(static_cast<double>(radiansShort(degrees))); }
 inline double cosLong(double degrees) { return std::cos(static_cast<double>(radiansLong(degrees))); }
+
+// A whole-degree angle that a figure forms in 32-bit integer arithmetic (50 x angle, 12 x angle +
+// 240, ...). Angles far beyond any the tick gives wrap around as two's complement arithmetic does,
+// instead of overflowing.
+inline std::int32_t wholeDegrees(std::int64_t degrees)
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(degrees));
+}
 
 } // namespace angles

@@ -15,13 +15,38 @@ void common(const DrawerArgs& a)
          a.meanLevel);
 }
 
+// Calls a drawer with the eight common arguments and the ninth its table entry fixes.
+template <auto draw, std::int32_t ninth>
+void withNinth(const DrawerArgs& a)
+{
+    draw(a.surface, a.angle, a.bandCount, a.bandFeatures, a.slices, a.threshold, a.faceType,
+         a.meanLevel, ninth);
+}
+
 constexpr auto faceTable = [] {
     std::array<SceneDrawer, faceCatalogueSize + 1> table{}; // slot 0: no face
     table[1] = common<drawFace1>;
+    table[2] = common<drawFace2>;
+    table[3] = common<drawFace2>;
+    table[4] = common<drawFace4>;
+    table[5] = common<drawFace5>;
+    table[6] = common<drawFace5>;
+    table[7] = withNinth<drawFace7, 1>;
+    table[8] = withNinth<drawFace7, 2>;
+    table[9] = common<drawFace9>;
     table[10] = common<drawFace10>;
+    table[11] = common<drawFace11>;
+    table[12] = common<drawFace12>;
+    table[13] = common<drawFace13>;
+    table[14] = common<drawFace14>;
     table[15] = common<drawFace15>;
+    table[16] = common<drawFace16>;
+    table[17] = common<drawFace17>;
+    table[18] = common<drawFace18>;
     table[19] = common<drawFace19>;
     table[24] = common<drawFace24>;
+    table[25] = common<drawFace25>;
+    table[27] = withNinth<drawFace27, 2>;
     table[28] = common<drawFace28>;
     table[31] = common<drawFace31>;
     // Faces 7 and 8 share drawFace7 with a direction of 1 and 2, face 21 gets the composer's

@@ -8,8 +8,7 @@ namespace {
 // pupils dart out and in five times in 36 frames.
 double dartingSine(std::int32_t angle)
 {
-    const auto p = static_cast<std::int32_t>(50U * static_cast<std::uint32_t>(angle));
-    return angles::sinShort(p);
+    return angles::sinShort(angles::wholeDegrees(50LL * angle));
 }
 
 } // namespace

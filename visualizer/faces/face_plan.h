@@ -55,6 +55,15 @@ public:
     void show(FacePart part, bool shown = true);
     bool isShown(FacePart part) const;
 
+    // Applies a change to the element of every template part in the plan (added steps aside).
+    template <typename Change>
+    void forEachPart(Change change)
+    {
+        for (Entry& entry : entries_)
+            if (entry.part != FacePart::added)
+                change(std::get<Element>(entry.step));
+    }
+
     void omit(FacePart part);
     // Takes the given parts out and puts the steps where the first of them stood.
     void replace(std::initializer_list<FacePart> parts, std::vector<FaceStep> steps);
