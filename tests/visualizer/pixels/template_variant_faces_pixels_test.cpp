@@ -46,7 +46,6 @@ const std::vector<FaceProbes> faces{
     {11, {{{5.2, -4.7, -2}, backGrey, "the right eye's level mark shows its back"},
           {{-5.2, -4.7, -2}, ambientOnly, "the left eye's mark shows its black front"}}},
     {12, {{{4.5, -5.3, -2.3}, ambientOnly, "the level bar over face 1's white eye"}}},
-    {13, {{{5.36, -6.2, -2.3}, ambientOnly, "the rising bar above face 12's"}}},
     {16, {{{-7.3, -5.5, -1}, backGrey, "backdrop: the left eye is on its wheel"},
           lit(white, ellipsoidPoint({-6, -5 + 4.330127, 7.5}, {1, 1, 1}, 2, {0.5, 0.4, -0.77}), "the left eye, lower and behind")}},
     {18, {lit(lipRed, ellipsoidPoint({0, 1, -3}, {4.5, 1, 1}, 2, {0.6, -0.3, -0.74}), "the excited upper lip over the mouth")}},
