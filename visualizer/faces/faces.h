@@ -14,10 +14,9 @@ CommonDrawer drawFace2;
 CommonDrawer drawFace4;
 // Face types 5 and 6 (by faceType): long flat eyes with pupils swinging twice as far and faster.
 CommonDrawer drawFace5;
-// Face types 7 and 8: tall eyes with still pupils, the face looking up (direction 1) or down (2).
-void drawFace7(Toge& surface, std::int32_t angle, std::int32_t bandCount, const double* bandFeatures,
-               std::int32_t slices, std::int32_t threshold, std::int32_t faceType,
-               std::int32_t meanLevel, std::int32_t direction);
+// Face types 7 and 8: tall eyes with still pupils, the face looking up (ninth argument, the
+// direction, 1) or down (2).
+NinthArgumentDrawer drawFace7;
 // Face type 9: exactly face type 1.
 CommonDrawer drawFace9;
 // Face type 10, verdict level 0: the eyes closed in a smile (arches of dots for pupils).
@@ -44,11 +43,9 @@ CommonDrawer drawFace19;
 CommonDrawer drawFace24;
 // Face type 25: a small round mouth, a ring of four red pieces in place of the lips.
 CommonDrawer drawFace25;
-// Face type 27: large pupils in one of four variants (the composer's is 2): looking up, moved
-// down, looking to the viewer's left, to the right.
-void drawFace27(Toge& surface, std::int32_t angle, std::int32_t bandCount, const double* bandFeatures,
-                std::int32_t slices, std::int32_t threshold, std::int32_t faceType,
-                std::int32_t meanLevel, std::int32_t variant);
+// Face type 27: large pupils in one of four variants (the ninth argument; the composer's is 2):
+// looking up, moved down, looking to the viewer's left, to the right.
+NinthArgumentDrawer drawFace27;
 // Face type 28, verdict level 3: enlarged eyes squeezed shut.
 CommonDrawer drawFace28;
 // Face type 31, verdict levels 5 to 8: the distorted face.
