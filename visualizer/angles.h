@@ -21,12 +21,12 @@ inline double cosShort(double degrees) { return std::cos(static_cast<double>(rad
 inline double sinLong(double degrees) { return std::sin(static_cast<double>(radiansLong(degrees))); }
 inline double cosLong(double degrees) { return std::cos(static_cast<double>(radiansLong(degrees))); }
 
-// A multiple of the angle formed in 32-bit integer arithmetic before it is turned into radians, as
-// the faces that move faster than once per turn form it. A product beyond the integer's range
-// wraps around (as the machine's multiplication does) rather than overflowing.
-inline std::int32_t integerMultiple(std::int32_t angle, std::uint32_t factor)
+// A whole-degree angle that a figure forms in 32-bit integer arithmetic (50 x angle, 12 x angle +
+// 240, ...). Angles far beyond any the tick gives wrap around as two's complement arithmetic does,
+// instead of overflowing.
+inline std::int32_t wholeDegrees(std::int64_t degrees)
 {
-    return static_cast<std::int32_t>(factor * static_cast<std::uint32_t>(angle));
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(degrees));
 }
 
 } // namespace angles

@@ -11,3 +11,10 @@ class Toge;
 using CommonDrawer = void(Toge& surface, std::int32_t angle, std::int32_t bandCount,
                           const double* bandFeatures, std::int32_t slices, std::int32_t threshold,
                           std::int32_t faceType, std::int32_t meanLevel);
+
+// The face drawers that take a ninth integer after the common arguments: face 7's direction,
+// face 21's gaze, face 27's variant.
+using NinthArgumentDrawer = void(Toge& surface, std::int32_t angle, std::int32_t bandCount,
+                                 const double* bandFeatures, std::int32_t slices,
+                                 std::int32_t threshold, std::int32_t faceType,
+                                 std::int32_t meanLevel, std::int32_t ninth);

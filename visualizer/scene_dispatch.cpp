@@ -16,25 +16,50 @@ void common(const DrawerArgs& a)
 }
 
 // Calls a drawer with the eight common arguments and the composer's extra argument as its ninth.
-template <auto draw>
+template <NinthArgumentDrawer* draw>
 void withExtra(const DrawerArgs& a)
 {
     draw(a.surface, a.angle, a.bandCount, a.bandFeatures, a.slices, a.threshold, a.faceType,
          a.meanLevel, a.extra);
 }
 
+// Calls a drawer with the eight common arguments and the ninth its table entry fixes.
+template <NinthArgumentDrawer* draw, std::int32_t ninth>
+void withNinth(const DrawerArgs& a)
+{
+    draw(a.surface, a.angle, a.bandCount, a.bandFeatures, a.slices, a.threshold, a.faceType,
+         a.meanLevel, ninth);
+}
+
 constexpr auto faceTable = [] {
     std::array<SceneDrawer, faceCatalogueSize + 1> table{}; // slot 0: no face
     table[1] = common<drawFace1>;
+    table[2] = common<drawFace2>;
+    table[3] = common<drawFace2>;
+    table[4] = common<drawFace4>;
+    table[5] = common<drawFace5>;
+    table[6] = common<drawFace5>;
+    table[7] = withNinth<drawFace7, 1>;
+    table[8] = withNinth<drawFace7, 2>;
+    table[9] = common<drawFace9>;
     table[10] = common<drawFace10>;
+    table[11] = common<drawFace11>;
+    table[12] = common<drawFace12>;
+    table[13] = common<drawFace13>;
+    table[14] = common<drawFace14>;
     table[15] = common<drawFace15>;
+    table[16] = common<drawFace16>;
+    table[17] = common<drawFace17>;
+    table[18] = common<drawFace18>;
     table[19] = common<drawFace19>;
     table[20] = common<drawFace20>;
     table[21] = withExtra<drawFace21>; // the extra argument is its gaze
     table[22] = common<drawFace22>;
     table[23] = common<drawFace23>;
     table[24] = common<drawFace24>;
+    table[25] = common<drawFace25>;
     table[26] = common<drawFace26>;
+    table[27] = withNinth<drawFace27, 2>;
     table[28] = common<drawFace28>;
     table[29] = common<drawFace29>;
     table[30] = common<drawFace30>;
@@ -44,9 +69,6 @@ constexpr auto faceTable = [] {
     table[34] = common<drawFace34>;
     table[35] = common<drawFace35>;
     table[36] = common<drawFace36>;
-    // Faces 7 and 8 share drawFace7 with a direction of 1 and 2, face 21 gets the composer's
-    // extra argument as its gaze and face 27 the variant 2: their entries bind that ninth
-    // argument when their drawers arrive.
     return table;
 }();
 

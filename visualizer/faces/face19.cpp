@@ -9,7 +9,7 @@ namespace {
 // pupils dart out and in five times in 36 frames.
 double dartingSine(std::int32_t angle)
 {
-    return angles::sinShort(angles::integerMultiple(angle, 50));
+    return angles::sinShort(angles::wholeDegrees(50LL * angle));
 }
 
 } // namespace

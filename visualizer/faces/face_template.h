@@ -51,4 +51,8 @@ inline void insertAfterFirstTranslation(Element& part, const Transform& transfor
 {
     part.transforms.insert(1, transform);
 }
+inline void insertBeforeFinalScale(Element& part, const Transform& transform)
+{
+    part.transforms.insert(part.transforms.size() - 1, transform);
+}
 inline double& sphereRadius(Element& part) { return std::get<Sphere>(part.shape).radius; }

@@ -20,7 +20,7 @@ FacePlan shiftedFace(const FaceInputs& in, double eyesDown, double noseAndMouthD
 
 // W: 4 x sin(8 x angle x 3.14159 / 180), the eight times angle formed as an integer. It swings
 // face 36's eyes, pupils and lips towards the camera and back once every 45 frames.
-double depthSwing(std::int32_t angle) { return 4 * angles::sinShort(angles::integerMultiple(angle, 8)); }
+double depthSwing(std::int32_t angle) { return 4 * angles::sinShort(angles::wholeDegrees(8LL * angle)); }
 
 } // namespace
 

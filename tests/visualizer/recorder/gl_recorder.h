@@ -18,6 +18,7 @@ struct Call {
     std::string name;         // "glTranslatef", "gluSphere", "present", ...
     std::vector<double> args; // in call order; enums as their values; for glMaterialfv and
                               // glLightfv the face or light, the parameter, then its values
+    bool operator==(const Call&) const = default;
 };
 
 // Forgets every call and quadric, and any planned quadric failure.
