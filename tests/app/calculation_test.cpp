@@ -183,10 +183,6 @@ TEST(Calculate, CommaLocaleReadsAndPrintsCommas)
     expectError(in, InputError::notANumber, "point in a comma locale");
 }
 
-} // namespace
-
-namespace {
-
 TEST(Calculate, ReturnsTheTermsAndTheirBreakdown)
 {
     CalculationInput in = startValues();

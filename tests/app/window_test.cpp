@@ -466,6 +466,10 @@ TEST_F(Window, TheDoseCarriesItsBreakdownInTooltipAndDescription)
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), breakdown);
     QToolTip::hideText();
+    // Its columns line up: a full-width character takes the room of two blanks.
+    const QFontMetrics columns(QToolTip::font());
+    EXPECT_EQ(columns.horizontalAdvance(QStringLiteral("セシウム137（飲食物）")),
+              columns.horizontalAdvance(QString(21, QLatin1Char(' '))));
 
     // A refused input and Clear leave it, as they leave the dose.
     type("EdtSv", QStringLiteral("abc"));
