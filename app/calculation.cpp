@@ -1,5 +1,6 @@
 #include "calculation.h"
 
+#include "dose_breakdown.h"
 #include "number_parsing.h"
 
 #include <cmath>
@@ -55,11 +56,13 @@ CalculationOutcome calculate(const CalculationInput& input)
 
     const DoseInputs doseInputs{*iodine131, *caesium137, *caesium134, *intake, *sievertRate, *grayRate,
                                 input.route, input.sievertUnit, input.grayUnit};
-    const double dose = annualDose(doseInputs);
+    const DoseBreakdown breakdown = doseBreakdown(doseInputs);
+    const double dose = breakdown.dose;
     if (!std::isfinite(dose))
         return InputError::tooLarge;
 
-    return CalculationResult{dose, formatDose(dose, separator), classifyDose(dose)};
+    return CalculationResult{dose, formatDose(dose, separator), classifyDose(dose), breakdown.terms,
+                             breakdownText(breakdown, input.route, separator)};
 }
 
 } // namespace dosecalc

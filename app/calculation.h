@@ -41,13 +41,16 @@ struct CalculationResult {
     double dose = 0.0;        // annual dose in mSv, unrounded
     std::u16string doseText;  // the dose as "%6.2f"
     Verdict verdict;
+    DoseTerms terms{};            // what the dose is the sum of, in mSv per year
+    std::u16string breakdownText; // the terms as the dose's tooltip lists them
 };
 
 using CalculationOutcome = std::variant<InputError, CalculationResult>;
 
 // Calculate: validates the inputs in the window's order (every field a non-negative number, a
 // route when any concentration is positive, a unit for both rates, a finite dose), then computes
-// the annual dose and its verdict. Total: every input gives one of the two outcomes.
+// the annual dose, its verdict and its breakdown by term. Total: every input gives one of the two
+// outcomes.
 CalculationOutcome calculate(const CalculationInput& input);
 
 } // namespace dosecalc

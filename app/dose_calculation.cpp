@@ -20,11 +20,6 @@ constexpr double foodCaesium134 = 1.8999999999999998e-05;
 constexpr long double daysPerYear = 365;
 constexpr long double hoursPerDay = 24;
 
-double add(double dose, long double term)
-{
-    return static_cast<double>(static_cast<long double>(dose) + term);
-}
-
 } // namespace
 
 int unitIndexOf(std::u16string_view typed, const std::array<std::u16string_view, 3>& items)
@@ -51,25 +46,41 @@ std::optional<long double> rateDivisor(int unitIndex)
     }
 }
 
-double annualDose(const DoseInputs& in)
+DoseBreakdown doseBreakdown(const DoseInputs& in)
 {
-    double dose = 0.0;
+    DoseBreakdown breakdown;
+    auto& terms = breakdown.terms;
+    const auto termOf = [&terms](DoseTerm term) -> long double& { return terms[static_cast<std::size_t>(term)]; };
     if (in.route == airRoute) {
-        dose = add(dose, daysPerYear * in.iodine131 * airIodine131);
-        dose = add(dose, daysPerYear * in.caesium137 * airCaesium137);
-        dose = add(dose, daysPerYear * in.caesium134 * airCaesium134);
+        termOf(DoseTerm::iodine131) = daysPerYear * in.iodine131 * airIodine131;
+        termOf(DoseTerm::caesium137) = daysPerYear * in.caesium137 * airCaesium137;
+        termOf(DoseTerm::caesium134) = daysPerYear * in.caesium134 * airCaesium134;
     } else if (in.route == foodRoute) {
         const long double intake = in.intake;
-        dose = add(dose, intake * daysPerYear * in.iodine131 * foodIodine131);
-        dose = add(dose, intake * daysPerYear * in.caesium137 * foodCaesium137);
-        dose = add(dose, intake * daysPerYear * in.caesium134 * foodCaesium134);
+        termOf(DoseTerm::iodine131) = intake * daysPerYear * in.iodine131 * foodIodine131;
+        termOf(DoseTerm::caesium137) = intake * daysPerYear * in.caesium137 * foodCaesium137;
+        termOf(DoseTerm::caesium134) = intake * daysPerYear * in.caesium134 * foodCaesium134;
     }
     const long double sievertDivisor = rateDivisor(in.sievertUnit).value();
     const long double grayDivisor = rateDivisor(in.grayUnit).value();
     const long double sievertRate = in.sievertRate;
     const long double grayRate = in.grayRate;
-    dose = add(dose, sievertRate / sievertDivisor * hoursPerDay * daysPerYear);
-    dose = add(dose, grayRate / grayDivisor * hoursPerDay * daysPerYear);
+    termOf(DoseTerm::sievertRate) = sievertRate / sievertDivisor * hoursPerDay * daysPerYear;
+    termOf(DoseTerm::grayRate) = grayRate / grayDivisor * hoursPerDay * daysPerYear;
+    breakdown.dose = sumOfTerms(terms);
+    return breakdown;
+}
+
+double annualDose(const DoseInputs& inputs)
+{
+    return doseBreakdown(inputs).dose;
+}
+
+double sumOfTerms(const DoseTerms& terms)
+{
+    double dose = 0.0;
+    for (const long double term : terms)
+        dose = static_cast<double>(static_cast<long double>(dose) + term);
     return dose;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,11 +40,30 @@ struct DoseInputs {
     int grayUnit = microUnit;
 };
 
-// The annual effective dose in mSv. Each term is formed in extended precision, left to right,
-// and the running sum is rounded to double after every addition. Any route but air and food adds
-// no concentration term. Both unit indices must select a divisor (rateDivisor); for any other
-// index it throws std::bad_optional_access (calculate checks them first).
+// The five terms of the annual dose, in the order the calculation adds them.
+enum class DoseTerm { iodine131, caesium137, caesium134, sievertRate, grayRate };
+inline constexpr std::size_t doseTermCount = 5;
+
+// Each term in mSv per year, held in the extended precision it is formed in, indexed by DoseTerm.
+using DoseTerms = std::array<long double, doseTermCount>;
+
+// The annual dose and the terms it is the sum of.
+struct DoseBreakdown {
+    DoseTerms terms{};
+    double dose = 0.0;
+};
+
+// The annual effective dose in mSv and its terms. Each term is formed in extended precision, left
+// to right, and the running sum is rounded to double after every addition. Any route but air and
+// food adds no concentration term. Both unit indices must select a divisor (rateDivisor); for any
+// other index it throws std::bad_optional_access (calculate checks them first).
+DoseBreakdown doseBreakdown(const DoseInputs& inputs);
+
+// The dose alone, as doseBreakdown gives it.
 double annualDose(const DoseInputs& inputs);
+
+// The terms added in order, the running sum rounded to double after every addition: the dose.
+double sumOfTerms(const DoseTerms& terms);
 
 // The dose as "%6.2f" prints it (two decimals rounded to nearest, right-aligned in six
 // characters), with the given decimal separator; "inf" or "nan" for a dose that is not finite.

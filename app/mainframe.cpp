@@ -1,6 +1,7 @@
 #include "mainframe.h"
 
 #include "calculation.h"
+#include "copyable_label.h"
 #include "dose_calculation.h"
 #include "frame_request.h"
 
@@ -19,6 +20,7 @@
 #include <QSplitter>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 
 #include <cstddef>
@@ -41,7 +43,23 @@ QFont gothic(int pixelSize, bool bold = false)
 }
 
 constexpr int windowFontSize = 12;
+constexpr int breakdownFontSize = 14;
 constexpr int timerInterval = 70; // ms
+
+// IPA Gothic: the same Gothic with every full-width character exactly twice as wide as an ASCII
+// one, so that blanks can line up columns.
+QFont gothicColumns(int pixelSize)
+{
+    QFont font(QStringLiteral("IPAGothic"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QString doseDescription()
+{
+    return QStringLiteral("1年間の被曝線量 (ミリシーベルト)");
+}
 
 QString toQString(std::u16string_view text)
 {
@@ -239,7 +257,10 @@ void TMainForm::loadLayout()
     lblSv->setTextFormat(Qt::PlainText);
     lblSv->setFont(gothic(24, true));
     lblSv->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblSv->setAccessibleDescription(QStringLiteral("1年間の被曝線量 (ミリシーベルト)"));
+    lblSv->setAccessibleDescription(doseDescription());
+    makeCopyable(lblSv);
+    // The breakdown in the dose's tooltip lines up in columns in a font of fixed-width halves.
+    QToolTip::setFont(gothicColumns(breakdownFontSize));
 
     Label3 = placeLabel(this, "Label3", QStringLiteral("mSv"), 616, 240, gothic(24, true));
     Label9 = placeLabel(this, "Label9", QStringLiteral("健康への影響"), 416, 272, gothic(21, true));
@@ -406,6 +427,11 @@ void TMainForm::Button1Click()
     const auto& result = std::get<dosecalc::CalculationResult>(outcome);
     setLabelText(Label21, toQString(dosecalc::promptMessage));
     lblSv->setText(toQString(result.doseText));
+    // Which input makes the dose: the terms on hover, and to assistive technology after what the
+    // label is.
+    const QString breakdown = toQString(result.breakdownText);
+    lblSv->setToolTip(breakdown);
+    lblSv->setAccessibleDescription(doseDescription() + QLatin1Char('\n') + breakdown);
     showVerdict(result.verdict);
 }
 

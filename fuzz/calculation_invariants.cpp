@@ -1,5 +1,6 @@
 #include "calculation_invariants.h"
 
+#include "dose_breakdown.h"
 #include "number_parsing.h"
 
 #include <cfloat>
@@ -7,7 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <variant>
+#include <vector>
 
 namespace fuzzinput {
 namespace {
@@ -76,6 +80,62 @@ void checkError(const PressOfCalculate& press, dosecalc::InputError error, const
     broken(press, "the error is one of the four");
 }
 
+std::vector<std::u16string_view> linesOf(std::u16string_view text)
+{
+    std::vector<std::u16string_view> lines;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(u'\n', start);
+        lines.push_back(text.substr(start, end == std::u16string_view::npos ? end : end - start));
+        if (end == std::u16string_view::npos)
+            return lines;
+        start = end + 1;
+    }
+}
+
+std::u16string percentText(int percent)
+{
+    std::u16string text;
+    for (const char c : std::to_string(percent))
+        text += static_cast<char16_t>(c);
+    return text + u" %";
+}
+
+void checkBreakdown(const PressOfCalculate& press, const dosecalc::CalculationResult& result)
+{
+    double sum = 0.0;
+    std::size_t nonZeroTerms = 0;
+    for (const long double term : result.terms) {
+        require(std::isfinite(term) && term >= 0, press, "every term is finite and not negative");
+        sum = static_cast<double>(sum + term);
+        nonZeroTerms += term != 0 ? 1 : 0;
+    }
+    require(sum == result.dose, press, "the terms add up to the dose, rounded after each addition");
+
+    if (result.dose == 0.0) {
+        require(result.breakdownText == dosecalc::zeroBreakdown, press, "a dose of 0 has the one-line breakdown");
+        return;
+    }
+    const std::vector<dosecalc::BreakdownLine> lines = dosecalc::breakdownLines({result.terms, result.dose});
+    require(lines.size() == nonZeroTerms, press, "the breakdown lists every term that is not 0, and only those");
+    const std::vector<std::u16string_view> texts = linesOf(result.breakdownText);
+    require(texts.size() == lines.size() + 1 && texts[0] == dosecalc::breakdownHeading, press,
+            "the breakdown text is the heading and one line a term");
+    int percentSum = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const dosecalc::BreakdownLine& line = lines[i];
+        require(line.value == result.terms[static_cast<std::size_t>(line.term)], press, "a line shows its own term");
+        require(i == 0 || lines[i - 1].value >= line.value, press, "the largest term comes first");
+        require(line.percent >= 0 && line.percent <= 100, press, "a share is 0..100 %");
+        percentSum += line.percent;
+        const std::u16string value = dosecalc::formatDose(static_cast<double>(line.value), press.decimalSeparator);
+        require(texts[i + 1].find(value + u" mSv ") != std::u16string_view::npos, press,
+                "a line shows its term as the dose is shown");
+        require(texts[i + 1].ends_with(percentText(line.percent)), press, "a line ends with its share");
+    }
+    // Each share rounded to whole percent is off by half a percent at most.
+    require(2 * std::abs(percentSum - 100) <= static_cast<int>(lines.size()), press, "the shares add up to 100 %");
+}
+
 void checkResult(const PressOfCalculate& press, const dosecalc::CalculationResult& result, const InputFacts& facts)
 {
     require(facts.everyFieldAQuantity, press, "a result only when every field holds a quantity");
@@ -103,6 +163,8 @@ void checkResult(const PressOfCalculate& press, const dosecalc::CalculationResul
     // large dose to the nearest double when the text is read back.
     const double tolerance = 0.005 * (1 + 1e-9) + std::abs(dose) * 4 * DBL_EPSILON;
     require(std::abs(*shown - dose) <= tolerance, press, "the dose text is the dose to two decimals");
+
+    checkBreakdown(press, result);
 }
 
 } // namespace

@@ -1,16 +1,21 @@
 // Shows the calculator window on the X display, optionally types into it and calculates, and writes
 // a PNG of the window as the screen shows it (the face panel's GL surface included).
 //
-// Usage: dosecalc-screenshot OUTPUT.png [NAME=TEXT]... [--air] [--calculate]
+// Usage: dosecalc-screenshot OUTPUT.png [NAME=TEXT]... [--air] [--calculate] [--tooltip]
 //   NAME=TEXT    sets the text of the edit field or unit list with that object name
 //   --air        selects the air route (as a click on 空気中)
 //   --calculate  runs Calculate once everything is typed
+//   --tooltip    shows the dose's tooltip, as the mouse resting on it does; the picture takes in
+//                the tooltip where it reaches beyond the window
 #include "dosecalc_application.h"
 #include "mainframe.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QHelpEvent>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
@@ -44,6 +49,15 @@ bool applyArgument(TMainForm& form, const QString& argument)
         form.Button1Click();
         return true;
     }
+    if (argument == QLatin1String("--tooltip")) {
+        auto* dose = form.findChild<QLabel*>(QStringLiteral("lblSv"));
+        if (dose == nullptr)
+            return false;
+        const QPoint pointer(dose->width() / 2, dose->height() / 2);
+        QHelpEvent hover(QEvent::ToolTip, pointer, dose->mapToGlobal(pointer));
+        QCoreApplication::sendEvent(dose, &hover);
+        return true;
+    }
     const qsizetype equals = argument.indexOf(QLatin1Char('='));
     if (equals <= 0)
         return false;
@@ -65,7 +79,7 @@ bool applyArgument(TMainForm& form, const QString& argument)
 int main(int argc, char* argv[])
 {
     if (argc < 2) {
-        std::fputs("usage: dosecalc-screenshot OUTPUT.png [NAME=TEXT]... [--air] [--calculate]\n", stderr);
+        std::fputs("usage: dosecalc-screenshot OUTPUT.png [NAME=TEXT]... [--air] [--calculate] [--tooltip]\n", stderr);
         return 2;
     }
     DoseCalcApplication application;
@@ -82,7 +96,12 @@ int main(int argc, char* argv[])
     }
     waitFor(400);
 
-    const QRect area = form.frameGeometry();
+    // The window and any tooltip it shows.
+    QRect area = form.frameGeometry();
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->inherits("QTipLabel") && window->isVisible())
+            area |= window->geometry();
+    }
     const QPixmap shot = form.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
     if (shot.isNull() || !shot.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
         std::fprintf(stderr, "dosecalc-screenshot: cannot write %s\n", argv[1]);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 #include <variant>
 
@@ -180,6 +181,29 @@ TEST(Calculate, CommaLocaleReadsAndPrintsCommas)
     EXPECT_EQ(result.doseText, u" 21,90");
     in.sievertRate = u"2.5";
     expectError(in, InputError::notANumber, "point in a comma locale");
+}
+
+TEST(Calculate, ReturnsTheTermsAndTheirBreakdown)
+{
+    CalculationInput in = startValues();
+    in.caesium137 = u"20000";
+    in.sievertRate = u"2.1667";
+    const CalculationResult result = expectResult(in);
+    EXPECT_EQ(result.doseText, u"113.88");
+    EXPECT_EQ(result.terms[static_cast<std::size_t>(dosecalc::DoseTerm::caesium137)], 0x1.7b9999999999a0f2p+6L);
+    EXPECT_EQ(result.terms[static_cast<std::size_t>(dosecalc::DoseTerm::sievertRate)], 0x1.2faf46aa087ca90cp+4L);
+    EXPECT_EQ(result.breakdownText, u"内訳（1年間）\n"
+                                    u"セシウム137（飲食物）  94.90 mSv  83 %\n"
+                                    u"空間線量率 (Sv/h)      18.98 mSv  17 %");
+
+    in.route = dosecalc::airRoute; // the other route, in a comma locale
+    in.caesium137 = u"200";
+    in.decimalSeparator = u",";
+    in.sievertRate = u"2,1667";
+    EXPECT_EQ(expectResult(in).breakdownText, u"内訳（1年間）\n"
+                                              u"空間線量率 (Sv/h)      18,98 mSv  87 %\n"
+                                              u"セシウム137（空気中）   2,85 mSv  13 %");
+    EXPECT_EQ(expectResult(startValues()).breakdownText, u"内訳: すべて 0 mSv");
 }
 
 } // namespace

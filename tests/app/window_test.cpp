@@ -6,14 +6,18 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +26,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -79,6 +84,8 @@ protected:
         QString headline;
         QString advice;
         dosecalc::SceneSelectors scene;
+        QString doseToolTip;
+        QString doseDescription;
 
         bool operator==(const Shown&) const = default;
     };
@@ -86,7 +93,8 @@ protected:
     Shown shown() const
     {
         return {label("lblSv")->text(), gauge()->value(), gaugeColour(), label("Label9")->text(),
-                advice()->toPlainText(), form->currentScene()};
+                advice()->toPlainText(), form->currentScene(), label("lblSv")->toolTip(),
+                label("lblSv")->accessibleDescription()};
     }
 
     std::unique_ptr<TMainForm> form;
@@ -430,6 +438,99 @@ TEST_F(Window, ClearRestoresInputsAndStartFaceButKeepsTheResult)
     EXPECT_EQ(result.headline, QStringLiteral("ヒャッハー"));
     EXPECT_EQ(result.advice, QStringLiteral("全員死にます"));
     EXPECT_EQ(result.colour, QColor(Qt::red));
+}
+
+TEST_F(Window, TheDoseCarriesItsBreakdownInTooltipAndDescription)
+{
+    QLabel* dose = label("lblSv");
+    const QString described = QStringLiteral("1年間の被曝線量 (ミリシーベルト)");
+    EXPECT_TRUE(dose->toolTip().isEmpty());
+    EXPECT_EQ(dose->accessibleDescription(), described);
+
+    type("EdtBq_Cs137", QStringLiteral("20000"));
+    type("EdtSv", QStringLiteral("2.1667"));
+    calculate();
+    const QString breakdown = QStringLiteral("内訳（1年間）\n"
+                                             "セシウム137（飲食物）  94.90 mSv  83 %\n"
+                                             "空間線量率 (Sv/h)      18.98 mSv  17 %");
+    EXPECT_EQ(dose->text(), QStringLiteral("113.88"));
+    EXPECT_EQ(dose->toolTip(), breakdown);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(dose);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->text(QAccessible::Description), described + QLatin1Char('\n') + breakdown);
+
+    // Resting the mouse on the dose shows it.
+    const QPoint centre = dose->rect().center();
+    QHelpEvent hover(QEvent::ToolTip, centre, dose->mapToGlobal(centre));
+    QCoreApplication::sendEvent(dose, &hover);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), breakdown);
+    QToolTip::hideText();
+    // Its columns line up: a full-width character takes the room of two blanks.
+    const QFontMetrics columns(QToolTip::font());
+    EXPECT_EQ(columns.horizontalAdvance(QStringLiteral("セシウム137（飲食物）")),
+              columns.horizontalAdvance(QString(21, QLatin1Char(' '))));
+
+    // A refused input and Clear leave it, as they leave the dose.
+    type("EdtSv", QStringLiteral("abc"));
+    calculate();
+    EXPECT_EQ(label("Label21")->text(), notANumber);
+    clear();
+    EXPECT_EQ(dose->toolTip(), breakdown);
+    EXPECT_EQ(dose->accessibleDescription(), described + QLatin1Char('\n') + breakdown);
+
+    calculate(); // the start values
+    EXPECT_EQ(dose->toolTip(), QStringLiteral("内訳: すべて 0 mSv"));
+    EXPECT_EQ(dose->accessibleDescription(), described + QStringLiteral("\n内訳: すべて 0 mSv"));
+}
+
+TEST_F(Window, TheDoseCanBeSelectedAndCopied)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    type("EdtGy", QStringLiteral("1"));
+    list("ComboBox2")->setCurrentIndex(2);
+    calculate();
+    QLabel* dose = label("lblSv");
+    ASSERT_EQ(dose->text(), QStringLiteral("8760.00"));
+
+    // Dragged across with the mouse, from its right end to its left.
+    const int middle = dose->height() / 2;
+    QTest::mousePress(dose, Qt::LeftButton, {}, QPoint(dose->width() - 1, middle));
+    QTest::mouseMove(dose, QPoint(1, middle));
+    QTest::mouseRelease(dose, Qt::LeftButton, {}, QPoint(1, middle));
+    EXPECT_EQ(dose->selectedText(), QStringLiteral("8760.00"));
+
+    // Its context menu copies the selection; with nothing selected, the dose without its blanks.
+    const auto chooseFromMenu = [dose](const char* action) {
+        const QPoint centre = dose->rect().center();
+        QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, centre, dose->mapToGlobal(centre));
+        QCoreApplication::sendEvent(dose, &menuRequest);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << action;
+        QAction* chosen = menu->findChild<QAction*>(QLatin1String(action));
+        ASSERT_NE(chosen, nullptr) << action;
+        EXPECT_TRUE(chosen->isEnabled()) << action;
+        chosen->trigger();
+        menu->close();
+    };
+    QGuiApplication::clipboard()->clear();
+    chooseFromMenu("edit-copy");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("8760.00"));
+
+    type("EdtGy", QStringLiteral("0"));
+    type("EdtSv", QStringLiteral("1"));
+    calculate();
+    ASSERT_EQ(dose->text(), QStringLiteral("  8.76"));
+    EXPECT_FALSE(dose->hasSelectedText());
+    chooseFromMenu("edit-copy");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("8.76"));
+    chooseFromMenu("select-all");
+    EXPECT_EQ(dose->selectedText(), QStringLiteral("  8.76"));
+
+    // Selectable by mouse only: Tab passes it by (the tab order test walks the whole chain).
+    EXPECT_FALSE(dose->focusPolicy() & Qt::TabFocus);
+    EXPECT_TRUE(dose->textInteractionFlags() & Qt::TextSelectableByMouse);
 }
 
 TEST_F(Window, RouteSwitchingHidesAndShowsTheIntakeRow)

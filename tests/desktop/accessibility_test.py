@@ -3,8 +3,9 @@
 
 Starts the program with Qt's AT-SPI bridge on, finds its window on the accessibility bus, checks
 that every input is there under its Japanese name, walks the tab order with real key presses,
-types into the fields, presses 計算 and reads back the dose, the verdict headline, the advice, the
-gauge's value and the message line, together with the change events a screen reader hears.
+types into the fields, presses 計算 and reads back the dose with its breakdown, the verdict headline,
+the advice, the gauge's value and the message line, together with the change events a screen reader
+hears.
 
 Usage: accessibility_test.py PATH/TO/dosecalc [--no-gl]
   --no-gl  runs the program where Qt has no OpenGL: it must still calculate, and say once on
@@ -40,6 +41,7 @@ GAUGE = "健康への影響の度合い"
 DOSE_DESCRIPTION = "1年間の被曝線量 (ミリシーベルト)"
 HEADLINE_DESCRIPTION = "健康への影響の判定"
 MESSAGE_DESCRIPTION = "入力の案内とエラーメッセージ"
+BREAKDOWN_525 = "内訳（1年間）\n空間線量率 (Sv/h) 525.60 mSv 100 %"
 
 KEY_TAB = 0xFF09
 KEY_DOWN = 0xFF54
@@ -246,6 +248,7 @@ def run(program, no_gl):
         headline = window.find(pyatspi.ROLE_LABEL, description=HEADLINE_DESCRIPTION)
         message = window.find(pyatspi.ROLE_LABEL, description=MESSAGE_DESCRIPTION)
         checks.expect(dose.name == "0", f"the dose reads {dose.name!r} at start")
+        checks.expect(dose.description == DOSE_DESCRIPTION, f"the dose is described as {dose.description!r} at start")
         checks.expect(headline.name == "健康への影響", f"the headline reads {headline.name!r} at start")
         checks.expect(message.name == PROMPT, f"the message line reads {message.name!r} at start")
 
@@ -286,6 +289,10 @@ def run(program, no_gl):
         wait_until(lambda: "525.60" in window.name_changes_of(dose), "the new dose to be announced")
         wait_until(lambda: "健康に害" in window.name_changes_of(headline), "the new headline to be announced")
         checks.expect(dose.name == "525.60", f"the dose reads {dose.name!r}")
+        # Its description says what it is and which input makes it.
+        wait_until(lambda: dose.description != DOSE_DESCRIPTION, "the dose's description to take the breakdown")
+        checks.expect(dose.description == DOSE_DESCRIPTION + "\n" + BREAKDOWN_525,
+                      f"the dose is described as {dose.description!r}")
         checks.expect(headline.name == "健康に害", f"the headline reads {headline.name!r}")
         wait_until(lambda: "リンパ球減少" in text_of(advice), "the advice")
         checks.expect(text_of(advice) == "浴びてはいけません!すべての基準を超えています。\n健康に害があります（リンパ球減少)",
