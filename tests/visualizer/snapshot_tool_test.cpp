@@ -4,6 +4,7 @@
 #include "offscreen_panel.h"
 #include "png_file.h"
 #include "snapshot_options.h"
+#include "tool_process.h"
 
 #include <gtest/gtest.h>
 
@@ -16,34 +17,9 @@
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
-
 namespace {
 
 namespace fs = std::filesystem;
-
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const fs::path& path)
-{
-    std::string text;
-    if (FILE* file = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        std::size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-            text.append(buffer, n);
-        std::fclose(file);
-    }
-    return text;
-}
 
 class SnapshotTool : public ::testing::Test {
 protected:
@@ -60,29 +36,7 @@ protected:
     {
         if (snapshot)
             arguments.insert(arguments.begin(), SNAPSHOT_TOOL);
-        std::vector<char*> argv;
-        for (std::string& a : arguments)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        const std::string outPath = (dir / "stdout.txt").string();
-        const std::string errPath = (dir / "stderr.txt").string();
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        pid_t pid = 0;
-        ToolRun result;
-        if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-            int status = 0;
-            waitpid(pid, &status, 0);
-            result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        posix_spawn_file_actions_destroy(&actions);
-        result.out = slurp(outPath);
-        result.err = slurp(errPath);
-        fs::remove(outPath);
-        fs::remove(errPath);
-        return result;
+        return runTool(std::move(arguments), dir);
     }
 
     std::vector<std::string> entries() const
@@ -196,6 +150,7 @@ TEST_F(SnapshotTool, AFileThatCannotBeWrittenFailsWithStatusOne)
 TEST_F(SnapshotTool, TheVerdictStripScriptPutsTheNineLevelsSideBySide)
 {
     const fs::path out = dir / "strip.png";
+    setenv("DOSECALC_TOOLS_BUILT", "1", 1); // ctest runs on a built tree; the script must not build it
     const ToolRun r = run({"/bin/sh", STRIP_SCRIPT, BUILD_TREE, out.string(), "44"}, false);
     ASSERT_EQ(r.status, 0) << r.err;
     const headless::Image strip = pngfile::read(out.string());
