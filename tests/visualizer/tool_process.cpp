@@ -1,12 +1,25 @@
 #include "tool_process.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
+#include <cstdlib>
 
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
 extern char** environ;
+
+std::filesystem::path makeScratchFolder(const std::string& prefix)
+{
+    std::string pattern = (std::filesystem::path(::testing::TempDir()) / (prefix + "-XXXXXX")).string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        ADD_FAILURE() << "cannot make a folder " << pattern;
+        return {};
+    }
+    return pattern;
+}
 
 std::string slurp(const std::filesystem::path& path)
 {

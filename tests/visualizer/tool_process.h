@@ -16,5 +16,9 @@ struct ToolRun {
 // output and error pass through files in `scratch`, which are removed again.
 ToolRun runTool(std::vector<std::string> arguments, const std::filesystem::path& scratch);
 
+// A new empty folder under the test's temporary folder, named after the prefix; fails the test
+// (and returns an empty path) when none can be made.
+std::filesystem::path makeScratchFolder(const std::string& prefix);
+
 // A file's whole content, or an empty string when it cannot be read.
 std::string slurp(const std::filesystem::path& path);
