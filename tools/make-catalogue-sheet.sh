@@ -13,16 +13,10 @@ angle=${3:-45}
 build_tools "$build" tools/dosecalc-snapshot tools/png-strip tools/png-overlap
 columns=9
 
-# Every picture first, one snapshot per line of the job list, as many at once as there are cores.
-jobs="$work/jobs"
-picture() { # NAME SNAPSHOT-OPTIONS...
-  name=$1
-  shift
-  echo "--out $work/$name.png --angle $angle $*" >>"$jobs"
-}
-picture backdrop --face 0
+# Every picture first.
+snapshot backdrop --face 0 --angle "$angle"
 for id in $(seq 1 36); do
-  picture "face$id" --face "$id"
+  snapshot "face$id" --face "$id" --angle "$angle"
 done
 for catalogue in A:24:--decor-a B:16:--decor-b C:4:--decor-c; do
   letter=${catalogue%%:*}
@@ -30,11 +24,11 @@ for catalogue in A:24:--decor-a B:16:--decor-b C:4:--decor-c; do
   count=${catalogue#*:}
   count=${count%:*}
   for id in $(seq 1 "$count"); do
-    picture "$letter$id" --face 1 "$option" "$id"
-    picture "$letter$id-alone" --face 0 "$option" "$id"
+    snapshot "$letter$id" --face 1 "$option" "$id" --angle "$angle"
+    snapshot "$letter$id-alone" --face 0 "$option" "$id" --angle "$angle"
   done
 done
-xargs -P "$(nproc)" -L 1 "$build/tools/dosecalc-snapshot" <"$jobs"
+render_snapshots "$build"
 
 # The sheet: the faces in rows of nine, then each decoration catalogue from a new row.
 set --

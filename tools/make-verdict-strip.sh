@@ -9,23 +9,19 @@ build=${1:?usage: make-verdict-strip.sh BUILD_DIR [OUTPUT.png] [ANGLE]}
 out=${2:-$root/docs/verdict-strip.png}
 angle=${3:-45}
 build_tools "$build" tools/dosecalc-snapshot tools/png-strip
-snapshot="$build/tools/dosecalc-snapshot"
-strip="$build/tools/png-strip"
 
 # faceType and decorA of each verdict level, 0 to 8, as the window's verdict table has them
 # (decorB is 0 on every level).
 level=0
 pictures=""
 for selectors in "10 14" "19 0" "24 9" "28 0" "15 0" "31 0" "31 0" "31 0" "31 0"; do
-  face=${selectors% *}
-  decor=${selectors#* }
-  picture="$work/level-$level.png"
-  "$snapshot" --out "$picture" --face "$face" --decor-a "$decor" --angle "$angle"
-  pictures="$pictures $picture"
+  snapshot "level-$level" --face "${selectors% *}" --decor-a "${selectors#* }" --angle "$angle"
+  pictures="$pictures $work/level-$level.png"
   level=$((level + 1))
 done
+render_snapshots "$build"
 
 mkdir -p "$(dirname "$out")"
 # shellcheck disable=SC2086
-"$strip" --out "$out" $pictures
+"$build/tools/png-strip" --out "$out" $pictures
 echo "wrote $out"

@@ -1,6 +1,7 @@
 # Shared by the picture scripts of tools/ (sourced, not run): the repository root, a scratch
-# folder removed on exit, and the build tree's tools brought up to date before they are used, so
-# that a picture never comes from a binary older than the sources.
+# folder removed on exit, the build tree's tools brought up to date before they are used (so that
+# a picture never comes from a binary older than the sources), and snapshots rendered in one run
+# of dosecalc-snapshot.
 # shellcheck shell=sh
 root=$(cd "$(dirname "$0")/.." && pwd)
 script=$(basename "$0")
@@ -12,6 +13,9 @@ fail() {
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+case $work in
+  *[[:space:]]*) fail "the scratch folder $work has a blank in its name; set TMPDIR to one without" ;;
+esac
 
 # build_tools BUILD_DIR PATH...: builds the targets of the tools at PATH (relative to the build
 # tree, e.g. tools/png-strip; the target is the file's name) and checks that they are there. The
@@ -33,4 +37,18 @@ build_tools() {
   for tool in "$@"; do
     [ -x "$tree/$tool" ] || fail "$tree/$tool is missing; build the tree first"
   done
+}
+
+# snapshot NAME OPTION...: adds the snapshot $work/NAME.png with those dosecalc-snapshot options to
+# the list that render_snapshots renders.
+snapshot() {
+  name=$1
+  shift
+  echo "--out $work/$name.png $*" >>"$work/snapshots"
+}
+
+# render_snapshots BUILD_DIR: renders every snapshot listed so far.
+render_snapshots() {
+  "$1/tools/dosecalc-snapshot" --batch <"$work/snapshots"
+  : >"$work/snapshots"
 }

@@ -66,7 +66,7 @@ protected:
 };
 
 // png-strip's label band: 7 dots of 3 pixels and 4 pixels above and below.
-constexpr int band = 29;
+constexpr int bandHeight = 29;
 
 TEST_F(PictureTools, PngStripLaysOutLabelledRowsOfTheGivenLength)
 {
@@ -80,18 +80,18 @@ TEST_F(PictureTools, PngStripLaysOutLabelledRowsOfTheGivenLength)
     const Image sheet = pngfile::read(out);
     // Rows of two, the third row started by --next-row; 4 pixel gaps.
     ASSERT_EQ(sheet.width(), 120 + 4 + 120);
-    ASSERT_EQ(sheet.height(), 3 * (band + 40) + 2 * 4 - 10) << "the second row is as high as its one picture";
-    EXPECT_TRUE(sheet.at(10, band + 5) == Rgb({255, 0, 0}));
-    EXPECT_TRUE(sheet.at(124 + 10, band + 5) == Rgb({0, 255, 0}));
-    EXPECT_TRUE(sheet.at(10, band + 40 + 4 + band + 5) == Rgb({0, 0, 255}));
-    EXPECT_TRUE(sheet.at(10, 2 * (band + 40 + 4) - 10 + band + 5) == Rgb({255, 0, 0}));
+    ASSERT_EQ(sheet.height(), 3 * (bandHeight + 40) + 2 * 4 - 10) << "the second row is as high as its one picture";
+    EXPECT_TRUE(sheet.at(10, bandHeight + 5) == Rgb({255, 0, 0}));
+    EXPECT_TRUE(sheet.at(124 + 10, bandHeight + 5) == Rgb({0, 255, 0}));
+    EXPECT_TRUE(sheet.at(10, bandHeight + 40 + 4 + bandHeight + 5) == Rgb({0, 0, 255}));
+    EXPECT_TRUE(sheet.at(10, 2 * (bandHeight + 40 + 4) - 10 + bandHeight + 5) == Rgb({255, 0, 0}));
     // The label "A1": the top row of A has dots 1 to 3 of 5, each 3 pixels from (4, 4) on.
     EXPECT_TRUE(sheet.at(4 + 3 * 2, 4 + 1) == white);
     EXPECT_FALSE(sheet.at(4 + 1, 4 + 1) == white);
     EXPECT_FALSE(sheet.at(4 + 1, 4 + 1) == Rgb({255, 0, 0})) << "the label has its own band";
     // An unlabelled picture in a labelled sheet gets an empty band.
     for (int x = 124; x < 244; ++x)
-        for (int y = 0; y < band; ++y)
+        for (int y = 0; y < bandHeight; ++y)
             ASSERT_FALSE(sheet.at(x, y) == white) << x << ", " << y;
 }
 
@@ -177,6 +177,47 @@ TEST(BitmapFont, EveryLetterAndDigitIsItsOwnShape)
     EXPECT_FALSE(bitmapfont::canDraw(std::string_view("A\n")));
     EXPECT_EQ(bitmapfont::textWidth("A9 alone", 3), (8 * 6 - 1) * 3);
     EXPECT_EQ(bitmapfont::textWidth("", 3), 0);
+}
+
+// What png-strip draws above a picture labelled `label`, 241 pixels wide.
+Image labelBand(const std::string& label)
+{
+    Canvas band(241, bandHeight, {24, 24, 24});
+    bitmapfont::drawText(band, 4, 4, label, 3, white);
+    return band.image();
+}
+
+Image cut(const Image& sheet, int left, int top, int width, int height)
+{
+    Canvas part(width, height, {0, 0, 0});
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            part.set(x, y, sheet.at(left + x, top + y));
+    return part.image();
+}
+
+TEST_F(PictureTools, TheCatalogueSheetLabelsEveryTileWithItsId)
+{
+    const std::string out = (dir / "catalogue.png").string();
+    setenv("DOSECALC_TOOLS_BUILT", "1", 1); // ctest runs on a built tree; the script must not build it
+    const ToolRun r = runTool({"/bin/sh", CATALOGUE_SCRIPT, BUILD_TREE, out, "45"}, dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Image sheet = pngfile::read(out);
+    // Rows of nine labelled panels: four rows of faces, then A, B and C each from a new row, with
+    // a decoration's tile alone beside it where it overlaps the face.
+    constexpr int column = 241 + 4;
+    constexpr int row = bandHeight + 177 + 4;
+    ASSERT_EQ(sheet.width(), 9 * column - 4);
+    ASSERT_EQ((sheet.height() + 4) % row, 0);
+    EXPECT_GE((sheet.height() + 4) / row, 4 + 3 + 2 + 1);
+    const auto bandAt = [&](int c, int rowIndex) { return cut(sheet, c * column, rowIndex * row, 241, bandHeight).rgb(); };
+    EXPECT_EQ(bandAt(0, 0), labelBand("face 1").rgb());
+    EXPECT_EQ(bandAt(8, 0), labelBand("face 9").rgb());
+    EXPECT_EQ(bandAt(8, 3), labelBand("face 36").rgb());
+    EXPECT_EQ(bandAt(0, 4), labelBand("A1").rgb()) << "decorations A from the fifth row";
+    // The last row starts with C1; the row above it holds the last of B.
+    const int lastRow = (sheet.height() + 4) / row - 1;
+    EXPECT_EQ(bandAt(0, lastRow), labelBand("C1").rgb());
 }
 
 TEST_F(PictureTools, TheWriterWritesEveryReferenceFrameAndRemovesStaleOnes)

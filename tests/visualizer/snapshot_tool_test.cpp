@@ -146,6 +146,40 @@ TEST_F(SnapshotTool, AFileThatCannotBeWrittenFailsWithStatusOne)
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
 }
 
+TEST_F(SnapshotTool, ABatchRendersOneSnapshotALineAsThatManyRunsWould)
+{
+    const std::string small = (dir / "small.png").string();
+    const std::string face = (dir / "face.png").string();
+    const ToolRun r = runTool({SNAPSHOT_TOOL, "--batch"}, dir,
+                              "--out " + small + " --face 0 --size 64x48\n\n  --out=" + face + "\t--angle 45\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty());
+    const headless::Image backdrop = pngfile::read(small);
+    EXPECT_EQ(backdrop.width(), 64);
+    EXPECT_NEAR(backdrop.at(32, 24).red, 61, 1) << "face 0: only the grey backdrop";
+    // The second snapshot is the one a run of its own writes, a steady frame of a fresh panel.
+    const std::string single = (dir / "single.png").string();
+    ASSERT_EQ(run({"--out", single, "--angle", "45"}).status, 0);
+    const headless::Image batched = pngfile::read(face);
+    const headless::Image alone = pngfile::read(single);
+    ASSERT_EQ(batched.width(), 241);
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < alone.rgb().size(); ++i)
+        differing += std::abs(batched.rgb()[i] - alone.rgb()[i]) > 8;
+    EXPECT_LT(differing, 150U) << "only the pixels around sphere poles may differ";
+}
+
+TEST_F(SnapshotTool, ABatchWithABadLineRendersNothing)
+{
+    const std::string first = (dir / "first.png").string();
+    for (const std::string bad : {"--face 1", "--out x.png --face one", "--help"}) {
+        const ToolRun r = runTool({SNAPSHOT_TOOL, "--batch"}, dir, "--out " + first + "\n" + bad + "\n");
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_EQ(r.err.rfind("dosecalc-snapshot: line 2: ", 0), 0U) << r.err;
+        EXPECT_FALSE(fs::exists(first)) << bad;
+    }
+}
+
 TEST_F(SnapshotTool, TheVerdictStripScriptPutsTheNineLevelsSideBySide)
 {
     const fs::path out = dir / "strip.png";

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -34,16 +35,19 @@ std::string slurp(const std::filesystem::path& path)
     return text;
 }
 
-ToolRun runTool(std::vector<std::string> arguments, const std::filesystem::path& scratch)
+ToolRun runTool(std::vector<std::string> arguments, const std::filesystem::path& scratch, const std::string& input)
 {
     std::vector<char*> argv;
     for (std::string& a : arguments)
         argv.push_back(a.data());
     argv.push_back(nullptr);
+    const std::string inPath = (scratch / "stdin.txt").string();
+    std::ofstream(inPath, std::ios::binary) << input;
     const std::string outPath = (scratch / "stdout.txt").string();
     const std::string errPath = (scratch / "stderr.txt").string();
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid = 0;
@@ -56,6 +60,7 @@ ToolRun runTool(std::vector<std::string> arguments, const std::filesystem::path&
     posix_spawn_file_actions_destroy(&actions);
     result.out = slurp(outPath);
     result.err = slurp(errPath);
+    std::filesystem::remove(inPath);
     std::filesystem::remove(outPath);
     std::filesystem::remove(errPath);
     return result;

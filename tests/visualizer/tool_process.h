@@ -12,9 +12,11 @@ struct ToolRun {
     std::string err;
 };
 
-// Runs arguments[0] with the rest as its arguments and this process's environment; its standard
-// output and error pass through files in `scratch`, which are removed again.
-ToolRun runTool(std::vector<std::string> arguments, const std::filesystem::path& scratch);
+// Runs arguments[0] with the rest as its arguments and this process's environment, with `input`
+// as its standard input; its standard input, output and error pass through files in `scratch`,
+// which are removed again.
+ToolRun runTool(std::vector<std::string> arguments, const std::filesystem::path& scratch,
+                const std::string& input = {});
 
 // A new empty folder under the test's temporary folder, named after the prefix; fails the test
 // (and returns an empty path) when none can be made.
