@@ -22,7 +22,7 @@ constexpr int gap = 4;
 constexpr headless::Rgb gapGrey{128, 128, 128};
 constexpr headless::Rgb labelBackground{24, 24, 24};
 constexpr headless::Rgb labelInk{255, 255, 255};
-constexpr int labelScale = 3; // 21 pixels high: readable where a wide sheet is shown shrunk
+constexpr int labelScale = 4; // 28 pixels high: readable where a wide sheet is shown shrunk to 40 %
 constexpr int labelPadding = 4;
 constexpr int labelHeight = 7 * labelScale + 2 * labelPadding;
 

@@ -65,32 +65,33 @@ protected:
     fs::path dir;
 };
 
-// png-strip's label band: 7 dots of 3 pixels and 4 pixels above and below.
-constexpr int bandHeight = 29;
+// png-strip's labels: 7 dots of 4 pixels, in a band with 4 pixels above and below.
+constexpr int labelScale = 4;
+constexpr int bandHeight = 7 * labelScale + 2 * 4;
 
 TEST_F(PictureTools, PngStripLaysOutLabelledRowsOfTheGivenLength)
 {
-    const std::string red = save("red.png", plain(120, 40, {255, 0, 0}));
-    const std::string green = save("green.png", plain(120, 40, {0, 255, 0}));
-    const std::string blue = save("blue.png", plain(120, 30, {0, 0, 255}));
+    const std::string red = save("red.png", plain(160, 40, {255, 0, 0}));
+    const std::string green = save("green.png", plain(160, 40, {0, 255, 0}));
+    const std::string blue = save("blue.png", plain(160, 30, {0, 0, 255}));
     const std::string out = (dir / "sheet.png").string();
     const ToolRun r = run(PNG_STRIP, {"--out", out, "--columns", "2", "--label", "A1", red, green, "--label", "B16",
                                       blue, "--next-row", "--label", "face 7", red});
     ASSERT_EQ(r.status, 0) << r.err;
     const Image sheet = pngfile::read(out);
     // Rows of two, the third row started by --next-row; 4 pixel gaps.
-    ASSERT_EQ(sheet.width(), 120 + 4 + 120);
+    ASSERT_EQ(sheet.width(), 160 + 4 + 160);
     ASSERT_EQ(sheet.height(), 3 * (bandHeight + 40) + 2 * 4 - 10) << "the second row is as high as its one picture";
     EXPECT_TRUE(sheet.at(10, bandHeight + 5) == Rgb({255, 0, 0}));
-    EXPECT_TRUE(sheet.at(124 + 10, bandHeight + 5) == Rgb({0, 255, 0}));
+    EXPECT_TRUE(sheet.at(164 + 10, bandHeight + 5) == Rgb({0, 255, 0}));
     EXPECT_TRUE(sheet.at(10, bandHeight + 40 + 4 + bandHeight + 5) == Rgb({0, 0, 255}));
     EXPECT_TRUE(sheet.at(10, 2 * (bandHeight + 40 + 4) - 10 + bandHeight + 5) == Rgb({255, 0, 0}));
-    // The label "A1": the top row of A has dots 1 to 3 of 5, each 3 pixels from (4, 4) on.
-    EXPECT_TRUE(sheet.at(4 + 3 * 2, 4 + 1) == white);
+    // The label "A1": the top row of A has dots 1 to 3 of 5, each 4 pixels square from (4, 4) on.
+    EXPECT_TRUE(sheet.at(4 + labelScale * 2, 4 + 1) == white);
     EXPECT_FALSE(sheet.at(4 + 1, 4 + 1) == white);
     EXPECT_FALSE(sheet.at(4 + 1, 4 + 1) == Rgb({255, 0, 0})) << "the label has its own band";
     // An unlabelled picture in a labelled sheet gets an empty band.
-    for (int x = 124; x < 244; ++x)
+    for (int x = 164; x < 324; ++x)
         for (int y = 0; y < bandHeight; ++y)
             ASSERT_FALSE(sheet.at(x, y) == white) << x << ", " << y;
 }
@@ -183,7 +184,7 @@ TEST(BitmapFont, EveryLetterAndDigitIsItsOwnShape)
 Image labelBand(const std::string& label)
 {
     Canvas band(241, bandHeight, {24, 24, 24});
-    bitmapfont::drawText(band, 4, 4, label, 3, white);
+    bitmapfont::drawText(band, 4, 4, label, labelScale, white);
     return band.image();
 }
 

@@ -18,9 +18,10 @@ const std::vector<double> excitedBands(14, 100.0);
 // "face07-calm-045", "A09-face1-250": sorted by catalogue and id in a listing.
 std::string nameOf(const CatalogueEntry& entry, const char* variant, std::int32_t angle)
 {
+    const std::string prefix = entry.isFace() ? "face" : entry.label().substr(0, 1); // the letter of "A9"
     char name[48];
-    std::snprintf(name, sizeof name, "%s%02d-%s-%03d", entry.isFace() ? "face" : entry.label().substr(0, 1).c_str(),
-                  static_cast<int>(entry.id), variant, static_cast<int>(angle));
+    std::snprintf(name, sizeof name, "%s%02d-%s-%03d", prefix.c_str(), static_cast<int>(entry.id), variant,
+                  static_cast<int>(angle));
     return name;
 }
 
