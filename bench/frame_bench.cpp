@@ -35,6 +35,7 @@ constexpr int panelWidth = 241;
 constexpr int panelHeight = 177;
 constexpr double tickMilliseconds = 70.0;
 constexpr int warmUpFrames = 20;
+constexpr int catalogueRounds = 10;
 
 struct Picture {
     std::string name;
@@ -57,26 +58,33 @@ struct Timing {
     double p90 = 0.0;    // ms
 };
 
-// Times `frames` calls of draw(i) after warm-up calls (as many as are timed, up to
-// warmUpFrames), each followed by glFinish.
+// Milliseconds of one call of draw() and the rasterizer's work for it.
 template <class Draw>
-Timing timeFrames(int frames, Draw draw)
+double timeFrame(Draw draw)
 {
-    for (int i = 0; i < std::min(warmUpFrames, frames); ++i) {
-        draw(i);
-        glFinish();
-    }
-    std::vector<double> ms;
-    ms.reserve(static_cast<std::size_t>(frames));
-    for (int i = 0; i < frames; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        draw(i);
-        glFinish();
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
+    const auto start = std::chrono::steady_clock::now();
+    draw();
+    glFinish();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+Timing summarise(std::vector<double> ms)
+{
     std::sort(ms.begin(), ms.end());
     const auto at = [&](double q) { return ms[static_cast<std::size_t>(q * static_cast<double>(ms.size() - 1))]; };
     return {at(0.5), at(0.9)};
+}
+
+// Times `frames` calls of draw() after warm-up calls (as many as are timed, up to warmUpFrames).
+template <class Draw>
+Timing timeFrames(int frames, Draw draw)
+{
+    for (int i = 0; i < std::min(warmUpFrames, frames); ++i)
+        timeFrame(draw);
+    std::vector<double> ms;
+    for (int i = 0; i < frames; ++i)
+        ms.push_back(timeFrame(draw));
+    return summarise(std::move(ms));
 }
 
 // Pixels whose channels differ by more than a few steps (the pole of each sphere varies from run
@@ -152,14 +160,14 @@ int benchVerdictPictures(int frames)
         request.decorB = picture.scene.decorB;
         request.angle = 1;
 
-        const Timing immediate = timeFrames(frames, [&](int) { setupFrame(surface, request); });
+        const Timing immediate = timeFrames(frames, [&] { setupFrame(surface, request); });
         const headless::Image drawn = panel.readPixels();
 
         const GLuint list = glGenLists(1);
         glNewList(list, GL_COMPILE);
         setupFrame(surface, request);
         glEndList();
-        const Timing replayed = timeFrames(frames, [&](int) { glCallList(list); });
+        const Timing replayed = timeFrames(frames, [&] { glCallList(list); });
         const headless::Image replayedImage = panel.readPixels();
         glDeleteLists(list, 1);
 
@@ -173,36 +181,57 @@ int benchVerdictPictures(int frames)
     return status;
 }
 
+// Every entry is timed in rounds over the whole catalogue, a tenth of its frames a round, so
+// that a busy spell of a shared machine falls on every entry alike rather than on a few.
 int benchCatalogue(int frames)
 {
     headless::OffscreenPanel panel(panelWidth, panelHeight);
     Toge& surface = panel.surface();
-    describeRenderer(panel, frames, "entry");
+    const int rounds = std::min(catalogueRounds, frames);
+    const int warmUp = std::min(warmUpFrames, frames);
+    const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    std::printf("Renderer: %s, OpenGL %s; %d x %d; %d timed frames per entry in %d rounds over the catalogue, "
+                "after %d warm-up frames of every entry; the angle steps evenly through one turn\n\n",
+                panel.renderer().c_str(), version != nullptr ? version : "?", panelWidth, panelHeight, frames, rounds,
+                warmUp);
+    const std::vector<CatalogueEntry> entries = catalogueEntries();
+    const auto draw = [&](const CatalogueEntry& entry, int frame) {
+        FrameRequest request; // a face alone, a decoration over face 1
+        entry.select(request);
+        request.angle = frame * 360 / frames;
+        return [&surface, request] { setupFrame(surface, request); };
+    };
+    // llvmpipe builds its shader variants for each new state on first use: all of them first.
+    for (const CatalogueEntry& entry : entries)
+        for (int i = 0; i < warmUp; ++i)
+            timeFrame(draw(entry, i * frames / warmUp));
+    std::vector<std::vector<double>> ms(entries.size());
+    int status = 0;
+    for (int round = 0; round < rounds; ++round)
+        for (std::size_t e = 0; e < entries.size(); ++e) {
+            const int first = round * frames / rounds;
+            timeFrame(draw(entries[e], first)); // untimed: the first frame after another entry's
+            for (int i = first; i < (round + 1) * frames / rounds; ++i)
+                ms[e].push_back(timeFrame(draw(entries[e], i)));
+            if (glReportedError(entries[e].label()))
+                status = 1;
+        }
+
     struct Row {
         CatalogueEntry entry;
         Timing timing;
     };
     std::vector<Row> rows;
-    int status = 0;
-    for (const CatalogueEntry& entry : catalogueEntries()) {
-        FrameRequest request; // a face alone, a decoration over face 1
-        entry.select(request);
-        const Timing timing = timeFrames(frames, [&](int i) {
-            request.angle = i * 360 / frames; // evenly over one turn
-            setupFrame(surface, request);
-        });
-        if (glReportedError(entry.label()))
-            status = 1;
-        rows.push_back({entry, timing});
-    }
+    for (std::size_t e = 0; e < entries.size(); ++e)
+        rows.push_back({entries[e], summarise(std::move(ms[e]))});
     std::stable_sort(rows.begin(), rows.end(),
                      [](const Row& a, const Row& b) { return a.timing.median > b.timing.median; });
     std::printf("| entry | median | p90 | share of 70 ms tick |\n");
     std::printf("|---|---|---|---|\n");
     for (const Row& row : rows)
         std::printf("| %s%s%s | %.2f ms | %.2f ms | %.1f %% |\n", row.entry.label().c_str(),
-                    row.entry.isFace() ? "" : " over face 1", row.entry.built() ? "" : " (no drawer yet)", row.timing.median, row.timing.p90,
-                    100.0 * row.timing.median / tickMilliseconds);
+                    row.entry.isFace() ? "" : " over face 1", row.entry.built() ? "" : " (no drawer yet)",
+                    row.timing.median, row.timing.p90, 100.0 * row.timing.median / tickMilliseconds);
     return status;
 }
 
