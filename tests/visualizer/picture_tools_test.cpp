@@ -40,15 +40,8 @@ Image withSquare(int left, int top, int side, Rgb colour)
     return canvas.image();
 }
 
-class PictureTools : public ::testing::Test {
+class PictureTools : public ScratchFolderTest {
 protected:
-    void SetUp() override
-    {
-        dir = makeScratchFolder("pictures");
-        ASSERT_FALSE(dir.empty());
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     std::string save(const std::string& name, const Image& image) const
     {
         const std::string path = (dir / name).string();
@@ -62,7 +55,6 @@ protected:
         return runTool(std::move(arguments), dir);
     }
 
-    fs::path dir;
 };
 
 // png-strip's labels: 7 dots of 4 pixels, in a band with 4 pixels above and below.

@@ -21,15 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SnapshotTool : public ::testing::Test {
+class SnapshotTool : public ScratchFolderTest {
 protected:
-    void SetUp() override
-    {
-        dir = makeScratchFolder("snapshot");
-        ASSERT_FALSE(dir.empty());
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     // Runs the snapshot tool with the arguments, or any program given as the first one.
     ToolRun run(std::vector<std::string> arguments, bool snapshot = true) const
     {
@@ -46,7 +39,6 @@ protected:
         return names;
     }
 
-    fs::path dir;
 };
 
 TEST_F(SnapshotTool, WritesTheSteadyDefaultFrameAsPng)

@@ -1,7 +1,5 @@
 #include "tool_process.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -12,14 +10,17 @@
 
 extern char** environ;
 
-std::filesystem::path makeScratchFolder(const std::string& prefix)
+void ScratchFolderTest::SetUp()
 {
-    std::string pattern = (std::filesystem::path(::testing::TempDir()) / (prefix + "-XXXXXX")).string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        ADD_FAILURE() << "cannot make a folder " << pattern;
-        return {};
-    }
-    return pattern;
+    std::string pattern = (std::filesystem::path(::testing::TempDir()) / "tool-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr) << "cannot make a folder " << pattern;
+    dir = pattern;
+}
+
+void ScratchFolderTest::TearDown()
+{
+    if (!dir.empty())
+        std::filesystem::remove_all(dir);
 }
 
 std::string slurp(const std::filesystem::path& path)

@@ -2,6 +2,8 @@
 
 // Runs a program as a user would from a shell, for the tests of the command-line tools.
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,9 +20,15 @@ struct ToolRun {
 ToolRun runTool(std::vector<std::string> arguments, const std::filesystem::path& scratch,
                 const std::string& input = {});
 
-// A new empty folder under the test's temporary folder, named after the prefix; fails the test
-// (and returns an empty path) when none can be made.
-std::filesystem::path makeScratchFolder(const std::string& prefix);
-
 // A file's whole content, or an empty string when it cannot be read.
 std::string slurp(const std::filesystem::path& path);
+
+// A test with a new empty folder `dir` of its own under the test's temporary folder, removed with
+// everything in it after the test.
+class ScratchFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::filesystem::path dir;
+};
