@@ -1,13 +1,19 @@
-// Frame cost of each verdict picture on the headless panel (241 x 177, Mesa's software
-// rasterizer): one frame as the tick draws it (setupFrame, which composes the scene, then glFinish
-// so the rasterizer has finished), and beside it the same frame compiled once into a display list
-// and replayed (glCallList, glFinish): the floor the rasterizer sets for that geometry. The program
-// itself draws immediately, every tick; the list is only the yardstick.
+// Frame cost on the headless panel (241 x 177, Mesa's software rasterizer): one frame as the tick
+// draws it (setupFrame, which composes the scene, then glFinish so the rasterizer has finished).
 //
-//   dosecalc-frame-bench [--frames N]     (default 300 timed frames per picture and way)
+//   dosecalc-frame-bench [--frames N]
+//     each verdict picture, and beside it the same frame compiled once into a display list and
+//     replayed (glCallList, glFinish): the floor the rasterizer sets for that geometry. The program
+//     itself draws immediately, every tick; the list is only the yardstick. Default 300 timed
+//     frames per picture and way.
+//   dosecalc-frame-bench --catalogue [--frames N]
+//     every face type alone and every decoration over face 1, with the angle stepping evenly
+//     through the whole turn over the timed frames (animated figures cost what they cost over a
+//     turn), sorted dearest first. Default 100 timed frames per entry.
 //
-// Prints a Markdown table: the median and the 90th percentile per frame, the median's share of
-// the 70 ms tick, and the ratio of the two medians.
+// Prints Markdown tables: the median and the 90th percentile per frame and the median's share of
+// the 70 ms tick (and for the verdict pictures the ratio of the two ways' medians).
+#include "catalogue_entries.h"
 #include "frame_request.h"
 #include "offscreen_panel.h"
 #include "toge.h"
@@ -29,6 +35,7 @@ constexpr int panelWidth = 241;
 constexpr int panelHeight = 177;
 constexpr double tickMilliseconds = 70.0;
 constexpr int warmUpFrames = 20;
+constexpr int catalogueRounds = 10;
 
 struct Picture {
     std::string name;
@@ -51,24 +58,33 @@ struct Timing {
     double p90 = 0.0;    // ms
 };
 
+// Milliseconds of one call of draw() and the rasterizer's work for it.
 template <class Draw>
-Timing timeFrames(int frames, Draw draw)
+double timeFrame(Draw draw)
 {
-    for (int i = 0; i < warmUpFrames; ++i) {
-        draw();
-        glFinish();
-    }
-    std::vector<double> ms;
-    ms.reserve(static_cast<std::size_t>(frames));
-    for (int i = 0; i < frames; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        draw();
-        glFinish();
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
+    const auto start = std::chrono::steady_clock::now();
+    draw();
+    glFinish();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+Timing summarise(std::vector<double> ms)
+{
     std::sort(ms.begin(), ms.end());
     const auto at = [&](double q) { return ms[static_cast<std::size_t>(q * static_cast<double>(ms.size() - 1))]; };
     return {at(0.5), at(0.9)};
+}
+
+// Times `frames` calls of draw() after warm-up calls (as many as are timed, up to warmUpFrames).
+template <class Draw>
+Timing timeFrames(int frames, Draw draw)
+{
+    for (int i = 0; i < std::min(warmUpFrames, frames); ++i)
+        timeFrame(draw);
+    std::vector<double> ms;
+    for (int i = 0; i < frames; ++i)
+        ms.push_back(timeFrame(draw));
+    return summarise(std::move(ms));
 }
 
 // Pixels whose channels differ by more than a few steps (the pole of each sphere varies from run
@@ -85,35 +101,54 @@ int differingPixels(const headless::Image& a, const headless::Image& b)
     return count;
 }
 
-int framesFromArguments(int argc, char* argv[])
+struct Options {
+    bool catalogue = false;
+    int frames = 0; // 0: the mode's default
+};
+
+Options optionsFromArguments(int argc, char* argv[])
 {
-    int frames = 300;
+    Options options;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--frames") == 0 && i + 1 < argc) {
-            frames = std::atoi(argv[++i]);
+            options.frames = std::atoi(argv[++i]);
+            if (options.frames < 1) {
+                std::fprintf(stderr, "%s: --frames needs a positive count\n", argv[0]);
+                std::exit(2);
+            }
+        } else if (std::strcmp(argv[i], "--catalogue") == 0) {
+            options.catalogue = true;
         } else {
-            std::fprintf(stderr, "usage: %s [--frames N]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--catalogue] [--frames N]\n", argv[0]);
             std::exit(2);
         }
     }
-    if (frames < 1) {
-        std::fprintf(stderr, "%s: --frames needs a positive count\n", argv[0]);
-        std::exit(2);
-    }
-    return frames;
+    if (options.frames == 0)
+        options.frames = options.catalogue ? 100 : 300;
+    return options;
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+void describeRenderer(const headless::OffscreenPanel& panel, int frames, const char* per)
 {
-    const int frames = framesFromArguments(argc, argv);
+    const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    std::printf("Renderer: %s, OpenGL %s; %d x %d; %d timed frames per %s, after %d warm-up frames\n\n",
+                panel.renderer().c_str(), version != nullptr ? version : "?", panelWidth, panelHeight, frames, per,
+                std::min(warmUpFrames, frames));
+}
+
+bool glReportedError(const std::string& what)
+{
+    if (glGetError() == GL_NO_ERROR)
+        return false;
+    std::fprintf(stderr, "GL reported an error drawing %s\n", what.c_str());
+    return true;
+}
+
+int benchVerdictPictures(int frames)
+{
     headless::OffscreenPanel panel(panelWidth, panelHeight);
     Toge& surface = panel.surface();
-    const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    std::printf("Renderer: %s, OpenGL %s; %d x %d; %d timed frames per picture and way, after %d warm-up frames\n\n",
-                panel.renderer().c_str(), version != nullptr ? version : "?", panelWidth, panelHeight, frames,
-                warmUpFrames);
+    describeRenderer(panel, frames, "picture and way");
     std::printf("| picture | face, A, B | immediate median | p90 | share of 70 ms tick | display list median | p90 | immediate / list | pixels that differ |\n");
     std::printf("|---|---|---|---|---|---|---|---|---|\n");
 
@@ -136,14 +171,74 @@ int main(int argc, char* argv[])
         const headless::Image replayedImage = panel.readPixels();
         glDeleteLists(list, 1);
 
-        if (glGetError() != GL_NO_ERROR) {
-            std::fprintf(stderr, "GL reported an error drawing %s\n", picture.name.c_str());
+        if (glReportedError(picture.name))
             status = 1;
-        }
         std::printf("| %s | %d, %d, %d | %.2f ms | %.2f ms | %.1f %% | %.2f ms | %.2f ms | %.2f | %d |\n",
                     picture.name.c_str(), picture.scene.faceType, picture.scene.decorA, picture.scene.decorB,
                     immediate.median, immediate.p90, 100.0 * immediate.median / tickMilliseconds, replayed.median,
                     replayed.p90, immediate.median / replayed.median, differingPixels(drawn, replayedImage));
     }
     return status;
+}
+
+// Every entry is timed in rounds over the whole catalogue, a tenth of its frames a round, so
+// that a busy spell of a shared machine falls on every entry alike rather than on a few.
+int benchCatalogue(int frames)
+{
+    headless::OffscreenPanel panel(panelWidth, panelHeight);
+    Toge& surface = panel.surface();
+    const int rounds = std::min(catalogueRounds, frames);
+    const int warmUp = std::min(warmUpFrames, frames);
+    const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    std::printf("Renderer: %s, OpenGL %s; %d x %d; %d timed frames per entry in %d rounds over the catalogue, "
+                "after %d warm-up frames of every entry; the angle steps evenly through one turn\n\n",
+                panel.renderer().c_str(), version != nullptr ? version : "?", panelWidth, panelHeight, frames, rounds,
+                warmUp);
+    const std::vector<CatalogueEntry> entries = catalogueEntries();
+    const auto draw = [&](const CatalogueEntry& entry, int frame) {
+        FrameRequest request; // a face alone, a decoration over face 1
+        entry.select(request);
+        request.angle = frame * 360 / frames;
+        return [&surface, request] { setupFrame(surface, request); };
+    };
+    // llvmpipe builds its shader variants for each new state on first use: all of them first.
+    for (const CatalogueEntry& entry : entries)
+        for (int i = 0; i < warmUp; ++i)
+            timeFrame(draw(entry, i * frames / warmUp));
+    std::vector<std::vector<double>> ms(entries.size());
+    int status = 0;
+    for (int round = 0; round < rounds; ++round)
+        for (std::size_t e = 0; e < entries.size(); ++e) {
+            const int first = round * frames / rounds;
+            timeFrame(draw(entries[e], first)); // untimed: the first frame after another entry's
+            for (int i = first; i < (round + 1) * frames / rounds; ++i)
+                ms[e].push_back(timeFrame(draw(entries[e], i)));
+            if (glReportedError(entries[e].label()))
+                status = 1;
+        }
+
+    struct Row {
+        CatalogueEntry entry;
+        Timing timing;
+    };
+    std::vector<Row> rows;
+    for (std::size_t e = 0; e < entries.size(); ++e)
+        rows.push_back({entries[e], summarise(std::move(ms[e]))});
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const Row& a, const Row& b) { return a.timing.median > b.timing.median; });
+    std::printf("| entry | median | p90 | share of 70 ms tick |\n");
+    std::printf("|---|---|---|---|\n");
+    for (const Row& row : rows)
+        std::printf("| %s%s%s | %.2f ms | %.2f ms | %.1f %% |\n", row.entry.label().c_str(),
+                    row.entry.isFace() ? "" : " over face 1", row.entry.built() ? "" : " (no drawer yet)",
+                    row.timing.median, row.timing.p90, 100.0 * row.timing.median / tickMilliseconds);
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const Options options = optionsFromArguments(argc, argv);
+    return options.catalogue ? benchCatalogue(options.frames) : benchVerdictPictures(options.frames);
 }

@@ -8,9 +8,12 @@
 const char* const snapshotUsage =
     "usage: dosecalc-snapshot --out FILE.png [--face N] [--decor-a N] [--decor-b N] [--decor-c N]\n"
     "                         [--angle D] [--bands v1,v2,...] [--threshold T] [--extra E] [--size WxH]\n"
+    "   or: dosecalc-snapshot --batch\n"
     "Renders one frame of the face panel, as the running program draws it, into a PNG file.\n"
     "Defaults: face 1, decorations 0, 0 and 45, angle 1, 14 zero bands, threshold 60, extra 0,\n"
-    "size 241x177. --bands takes 0 to 20 numbers and sets the band count.\n";
+    "size 241x177. --bands takes 0 to 20 numbers and sets the band count.\n"
+    "With --batch, reads such options (blank-separated, no quoting) for one snapshot a line from\n"
+    "standard input and renders each in turn, as that many runs would; a bad line renders nothing.\n";
 
 namespace {
 

@@ -10,6 +10,7 @@
 //   dosecalc-snapshot --out FILE.png [--face N] [--decor-a N] [--decor-b N] [--decor-c N]
 //                     [--angle D] [--bands v1,v2,...] [--threshold T] [--extra E] [--size WxH]
 // Every option also takes the form --name=value; when one is given twice the last one counts.
+//   dosecalc-snapshot --batch    (those options, one snapshot a line of standard input)
 struct SnapshotOptions {
     std::string out;
     headless::FrameRequest frame; // the tick's defaults: face 1, decorations 0, 0, 45, angle 1, ...

@@ -4,6 +4,7 @@
 #include "offscreen_panel.h"
 #include "png_file.h"
 #include "snapshot_options.h"
+#include "tool_process.h"
 
 #include <gtest/gtest.h>
 
@@ -16,73 +17,18 @@
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
-
 namespace {
 
 namespace fs = std::filesystem;
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const fs::path& path)
-{
-    std::string text;
-    if (FILE* file = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        std::size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-            text.append(buffer, n);
-        std::fclose(file);
-    }
-    return text;
-}
-
-class SnapshotTool : public ::testing::Test {
+class SnapshotTool : public ScratchFolderTest {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::path(::testing::TempDir()) / "snapshot-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     // Runs the snapshot tool with the arguments, or any program given as the first one.
     ToolRun run(std::vector<std::string> arguments, bool snapshot = true) const
     {
         if (snapshot)
             arguments.insert(arguments.begin(), SNAPSHOT_TOOL);
-        std::vector<char*> argv;
-        for (std::string& a : arguments)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        const std::string outPath = (dir / "stdout.txt").string();
-        const std::string errPath = (dir / "stderr.txt").string();
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        pid_t pid = 0;
-        ToolRun result;
-        if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-            int status = 0;
-            waitpid(pid, &status, 0);
-            result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        posix_spawn_file_actions_destroy(&actions);
-        result.out = slurp(outPath);
-        result.err = slurp(errPath);
-        fs::remove(outPath);
-        fs::remove(errPath);
-        return result;
+        return runTool(std::move(arguments), dir);
     }
 
     std::vector<std::string> entries() const
@@ -93,7 +39,6 @@ protected:
         return names;
     }
 
-    fs::path dir;
 };
 
 TEST_F(SnapshotTool, WritesTheSteadyDefaultFrameAsPng)
@@ -194,9 +139,44 @@ TEST_F(SnapshotTool, AFileThatCannotBeWrittenFailsWithStatusOne)
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
 }
 
+TEST_F(SnapshotTool, ABatchRendersOneSnapshotALineAsThatManyRunsWould)
+{
+    const std::string small = (dir / "small.png").string();
+    const std::string face = (dir / "face.png").string();
+    const ToolRun r = runTool({SNAPSHOT_TOOL, "--batch"}, dir,
+                              "--out " + small + " --face 0 --size 64x48\n\n  --out=" + face + "\t--angle 45\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty());
+    const headless::Image backdrop = pngfile::read(small);
+    EXPECT_EQ(backdrop.width(), 64);
+    EXPECT_NEAR(backdrop.at(32, 24).red, 61, 1) << "face 0: only the grey backdrop";
+    // The second snapshot is the one a run of its own writes, a steady frame of a fresh panel.
+    const std::string single = (dir / "single.png").string();
+    ASSERT_EQ(run({"--out", single, "--angle", "45"}).status, 0);
+    const headless::Image batched = pngfile::read(face);
+    const headless::Image alone = pngfile::read(single);
+    ASSERT_EQ(batched.width(), 241);
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < alone.rgb().size(); ++i)
+        differing += std::abs(batched.rgb()[i] - alone.rgb()[i]) > 8;
+    EXPECT_LT(differing, 150U) << "only the pixels around sphere poles may differ";
+}
+
+TEST_F(SnapshotTool, ABatchWithABadLineRendersNothing)
+{
+    const std::string first = (dir / "first.png").string();
+    for (const std::string bad : {"--face 1", "--out x.png --face one", "--help"}) {
+        const ToolRun r = runTool({SNAPSHOT_TOOL, "--batch"}, dir, "--out " + first + "\n" + bad + "\n");
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_EQ(r.err.rfind("dosecalc-snapshot: line 2: ", 0), 0U) << r.err;
+        EXPECT_FALSE(fs::exists(first)) << bad;
+    }
+}
+
 TEST_F(SnapshotTool, TheVerdictStripScriptPutsTheNineLevelsSideBySide)
 {
     const fs::path out = dir / "strip.png";
+    setenv("DOSECALC_TOOLS_BUILT", "1", 1); // ctest runs on a built tree; the script must not build it
     const ToolRun r = run({"/bin/sh", STRIP_SCRIPT, BUILD_TREE, out.string(), "44"}, false);
     ASSERT_EQ(r.status, 0) << r.err;
     const headless::Image strip = pngfile::read(out.string());
