@@ -16,7 +16,15 @@ inline long double radiansShort(double degrees) { return degrees * piShort * one
 inline long double radiansLong(double degrees) { return degrees * piLong * oneOver180; }
 
 inline double sinShort(double degrees) { return std::sin(static_cast<double>(radiansShort(degrees))); }
+inline double cosShort(double degrees) { return std::cos(static_cast<double>(radiansShort(degrees))); }
 inline double sinLong(double degrees) { return std::sin(static_cast<double>(radiansLong(degrees))); }
 inline double cosLong(double degrees) { return std::cos(static_cast<double>(radiansLong(degrees))); }
+
+// The way back, for the decorations that work out a corner's angle from its sides: radians times
+// 180 times 1/pi, with pi the short 3.14159.
+inline double degreesFromRadians(double radians)
+{
+    return static_cast<double>(radians * 180 * (1.0L / piShort));
+}
 
 } // namespace angles

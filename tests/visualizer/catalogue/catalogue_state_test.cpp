@@ -49,8 +49,28 @@ const std::vector<Entry> entries{
     {Catalogue::face, 28, 8, 10},
     {Catalogue::face, 31, 10, 10},
     // Decorations A, B and C (B3 to B6 are A10 to A13).
+    {Catalogue::decorA, 1, 0, 0, BlendLeft::additiveOff},
+    {Catalogue::decorA, 2, 0, 0, BlendLeft::additiveOff},
+    {Catalogue::decorA, 3, 0, 0, BlendLeft::additiveOff},
+    {Catalogue::decorA, 4, 0, 0, BlendLeft::additiveOff},
+    {Catalogue::decorA, 5, 0, 0, BlendLeft::additiveOff},
+    {Catalogue::decorA, 6, 0, 0, BlendLeft::additiveOff},
+    {Catalogue::decorA, 7, 0, 0, BlendLeft::additiveOff},
+    {Catalogue::decorA, 8, 0, 0, BlendLeft::additiveOff},
     {Catalogue::decorA, 9, 4, 4},
+    {Catalogue::decorA, 10, 2, 2, BlendLeft::additiveOff},
+    {Catalogue::decorA, 11, 1, 1, BlendLeft::additiveOff},
+    {Catalogue::decorA, 12, 0, 0, BlendLeft::additiveOff},
+    {Catalogue::decorA, 13, 0, 0, BlendLeft::additiveOff},
     {Catalogue::decorA, 14, 4, 4},
+    {Catalogue::decorA, 17, 0, 0},
+    {Catalogue::decorA, 22, 0, 0},
+    {Catalogue::decorA, 23, 0, 0},
+    {Catalogue::decorA, 24, 120, 120},
+    {Catalogue::decorB, 3, 2, 2, BlendLeft::additiveOff},
+    {Catalogue::decorB, 4, 1, 1, BlendLeft::additiveOff},
+    {Catalogue::decorB, 5, 0, 0, BlendLeft::additiveOff},
+    {Catalogue::decorB, 6, 0, 0, BlendLeft::additiveOff},
 };
 
 std::vector<SceneDrawer> drawersOf(const Entry& e)
