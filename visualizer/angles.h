@@ -29,4 +29,11 @@ inline std::int32_t wholeDegrees(std::int64_t degrees)
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(degrees));
 }
 
+// The way back, for the decorations that work out a corner's angle from its sides: radians times
+// 180 times 1/pi, with pi the short 3.14159.
+inline double degreesFromRadians(double radians)
+{
+    return static_cast<double>(radians * 180 * (1.0L / piShort));
+}
+
 } // namespace angles

@@ -74,14 +74,30 @@ constexpr auto faceTable = [] {
 
 constexpr auto decorationATable = [] {
     std::array<DecorationEntry, decorationACatalogueSize + 1> table{}; // id 0: nothing
+    table[1] = {common<drawDecorA1>, nullptr};
+    table[2] = {common<drawDecorA2>, nullptr};
+    table[3] = {common<drawDecorA3>, nullptr};
+    table[4] = {common<drawDecorA4>, nullptr};
+    table[5] = {common<drawDecorA5>, nullptr};
+    table[6] = {common<drawDecorA6>, nullptr};
+    table[7] = {common<drawDecorA7>, nullptr};
+    table[8] = {common<drawDecorA8>, nullptr};
     table[9] = {common<drawDecorA9>, nullptr};
+    table[10] = {common<drawDecorA10>, nullptr};
+    table[11] = {common<drawDecorA11>, nullptr};
+    table[12] = {common<drawDecorA12>, nullptr};
+    table[13] = {common<drawDecorA13>, nullptr};
     table[14] = {common<drawDecorA14>, nullptr};
     table[15] = {common<drawDecorA15Eyes>, common<drawDecorA15Figure>};
     table[16] = {common<drawDecorA16>, nullptr};
+    table[17] = {common<drawDecorA17>, nullptr};
     table[18] = {common<drawDecorA18>, nullptr};
     table[19] = {common<drawDecorA19>, nullptr};
     table[20] = {common<drawDecorA20>, nullptr};
     table[21] = {common<drawDecorA21>, nullptr};
+    table[22] = {common<drawDecorA22>, nullptr};
+    table[23] = {common<drawDecorA23>, nullptr};
+    table[24] = {common<drawDecorA24>, nullptr};
     return table;
 }();
 

@@ -112,16 +112,20 @@ TEST(ComposeScene, SelectorsThatNameNoEntryDrawNothing)
     }
 }
 
-TEST(ComposeScene, IdsWithoutADrawerYetDrawNothing)
+TEST(ComposeScene, EveryCatalogueIdDrawsSomething)
 {
-    // Every face slot still without a drawer, and decoration A1, are catalogue entries the
-    // renderer does not draw yet.
-    for (std::int32_t faceType = 1; faceType <= faceCatalogueSize; ++faceType) {
-        if (faceDrawer(faceType) == nullptr) {
-            EXPECT_TRUE(sameCalls(compose({.faceType = faceType}), compose({.faceType = 0}))) << faceType;
-        }
-    }
-    EXPECT_TRUE(sameCalls(compose({.decorA = 1}), compose({})));
+    // The whole catalogue is built: no face or decoration id falls on an empty table entry.
+    const auto drawsSomething = [](const Composed& call, const Composed& without) {
+        return !sameCalls(compose(call), compose(without));
+    };
+    for (std::int32_t faceType = 1; faceType <= faceCatalogueSize; ++faceType)
+        EXPECT_TRUE(drawsSomething({.faceType = faceType}, {.faceType = 0})) << "face " << faceType;
+    for (std::int32_t id = 1; id <= decorationACatalogueSize; ++id)
+        EXPECT_TRUE(drawsSomething({.decorA = id}, {})) << "A" << id;
+    for (std::int32_t id = 1; id <= decorationBCatalogueSize; ++id)
+        EXPECT_TRUE(drawsSomething({.decorB = id}, {})) << "B" << id;
+    for (std::int32_t id = 1; id <= decorationCCatalogueSize; ++id)
+        EXPECT_TRUE(drawsSomething({.decorC = id}, {})) << "C" << id;
 }
 
 TEST(ComposeScene, QuadricsPerFrameAreTheCylinderAndTheFacesOwn)
