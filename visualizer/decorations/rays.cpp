@@ -1,6 +1,6 @@
-#include "angles.h"
 #include "decorations.h"
 #include "element.h"
+#include "polar_point.h"
 #include "primitives.h"
 
 #include <cstdint>
@@ -17,9 +17,7 @@ void drawDecorB1(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
     // Twelve rays 15 degrees wide with 15-degree gaps, from the ball's centre out to the circle
     // of radius 30 about the origin; the fan turns a degree a frame, the same again every 30.
     setColour(surface, red);
-    const auto pointAt = [](double degrees) {
-        return Point2{30 * angles::cosShort(degrees), -30 * angles::sinShort(degrees)};
-    };
+    const auto pointAt = [](double degrees) { return polarPointShort({0, 0}, 30, degrees); };
     for (std::int64_t ray = 0; ray < 12; ++ray) {
         const auto from = static_cast<double>(std::int64_t{angle} + 30 * ray);
         const Point2 start = pointAt(from);

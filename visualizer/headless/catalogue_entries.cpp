@@ -9,20 +9,19 @@ namespace {
 
 using Catalogue = CatalogueEntry::Catalogue;
 
-// Per catalogue, in the order of the enumeration: the label's prefix, the request's selector, the
-// size and the composer's look-up (none for faces, which have a drawer of their own).
+// Per catalogue, in the order of the enumeration: the label's prefix, the request's selector and
+// the size.
 struct Traits {
     const char* prefix;
     std::int32_t FrameRequest::*selector;
     std::int32_t size;
-    DecorationEntry (*decorations)(std::int32_t);
 };
 
 constexpr std::array<Traits, 4> traits{{
-    {"face ", &FrameRequest::faceType, faceCatalogueSize, nullptr},
-    {"A", &FrameRequest::decorA, decorationACatalogueSize, decorationA},
-    {"B", &FrameRequest::decorB, decorationBCatalogueSize, decorationB},
-    {"C", &FrameRequest::decorC, decorationCCatalogueSize, decorationC},
+    {"face ", &FrameRequest::faceType, faceCatalogueSize},
+    {"A", &FrameRequest::decorA, decorationACatalogueSize},
+    {"B", &FrameRequest::decorB, decorationBCatalogueSize},
+    {"C", &FrameRequest::decorC, decorationCCatalogueSize},
 }};
 
 const Traits& traitsOf(Catalogue catalogue) { return traits[static_cast<std::size_t>(catalogue)]; }
@@ -30,14 +29,6 @@ const Traits& traitsOf(Catalogue catalogue) { return traits[static_cast<std::siz
 } // namespace
 
 std::string CatalogueEntry::label() const { return traitsOf(catalogue).prefix + std::to_string(id); }
-
-bool CatalogueEntry::built() const
-{
-    if (isFace())
-        return faceDrawer(id) != nullptr;
-    const DecorationEntry drawers = traitsOf(catalogue).decorations(id);
-    return drawers[0] != nullptr || drawers[1] != nullptr;
-}
 
 void CatalogueEntry::select(FrameRequest& request) const { request.*traitsOf(catalogue).selector = id; }
 

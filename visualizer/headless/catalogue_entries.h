@@ -16,8 +16,6 @@ struct CatalogueEntry {
     bool isFace() const { return catalogue == Catalogue::face; }
     // "face 7", "A9", "B16"
     std::string label() const;
-    // Whether the renderer has a drawer for the entry yet (an empty entry draws nothing).
-    bool built() const;
     // Sets the request's selector for this entry: its face type, or its decoration selector.
     void select(FrameRequest& request) const;
 };
