@@ -91,10 +91,8 @@ void setColour(Toge& surface, const Colour& colour)
 void drawElement(Toge& surface, const Element& element)
 {
     glPushMatrix();
-    if (element.colour) {
-        const Colour& c = *element.colour;
-        setColour(surface, c.red, c.green, c.blue, c.alpha);
-    }
+    if (element.colour)
+        setColour(surface, *element.colour);
     for (const Transform& transform : element.transforms)
         apply(transform);
     drawShape(element.shape);

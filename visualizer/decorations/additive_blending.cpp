@@ -8,7 +8,7 @@ void beginAdditiveBlending(Toge& surface, std::optional<Colour> colour)
 {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     if (colour)
-        setColour(surface, colour->red, colour->green, colour->blue, colour->alpha);
+        setColour(surface, *colour);
     glEnable(GL_BLEND);
 }
 

@@ -38,7 +38,9 @@ CornerCircle cornerCircle()
 
 void drawArrow(Toge& surface, const Arrow& arrow)
 {
-    const auto [cornerRadius, d] = cornerCircle();
+    // The same for every arrow and frame: worked out once.
+    static const CornerCircle corners = cornerCircle();
+    const auto [cornerRadius, d] = corners;
     const double a = arrow.pointing;
     const Point2 tip = polarPointShort(arrow.centre, tipRadius, a);
     const Point2 p = polarPointShort(arrow.centre, cornerRadius, a - d);

@@ -1,6 +1,6 @@
 #include "additive_blending.h"
 #include "decorations.h"
-#include "polar_point.h"
+#include "dot_arc.h"
 #include "strokes.h"
 
 #include <cstdint>
@@ -11,7 +11,7 @@ namespace {
 constexpr Colour black{0, 0, 0, 0.9};
 constexpr double glyphDepth = -5.5;
 
-void setBlack(Toge& surface) { setColour(surface, black.red, black.green, black.blue, black.alpha); }
+void setBlack(Toge& surface) { setColour(surface, black); }
 
 // Each glyph is drawn twice, right then left of the centre, the left copy a plain translation of
 // the right one (not its mirror image).
@@ -21,21 +21,6 @@ void drawGlyphPair(Toge& surface, std::span<const Stroke> glyph)
 {
     for (const Point2 origin : glyphOrigins)
         drawStrokes(surface, glyph, origin, glyphDepth);
-}
-
-// A half-ring of 30 dots, 1.6 about its centre, from the start angle on in steps of 6 degrees.
-struct DotArc {
-    Point2 centre;
-    std::int32_t startAngle;
-};
-
-void drawDotArc(Toge& surface, const DotArc& arc, std::int32_t slices)
-{
-    for (std::int32_t i = 0; i < 30; ++i) {
-        const Point2 dot = polarPointLong(arc.centre, 1.6, 6 * i + arc.startAngle);
-        // Not turned: the disk faces away from the camera.
-        drawElement(surface, {std::nullopt, {translate(dot.x, dot.y, -2)}, Disk{0, 0.5, slices, 30}});
-    }
 }
 
 } // namespace
@@ -114,10 +99,10 @@ void drawDecorA24(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCoun
     // An upper and a lower half-ring of dots for each copy, their centres mirrored about the
     // vertical centre line, then a vertical bar and one slanted stroke.
     static constexpr DotArc arcs[] = {
-        {{5.7, -5.7}, 0},
-        {{-5.7, -5.7}, 0},
-        {{5.7, -3.8}, 180},
-        {{-5.7, -3.8}, 180},
+        {{5.7, -5.7}, 1.6, 0, 0.5, -2},
+        {{-5.7, -5.7}, 1.6, 0, 0.5, -2},
+        {{5.7, -3.8}, 1.6, 180, 0.5, -2},
+        {{-5.7, -3.8}, 1.6, 180, 0.5, -2},
     };
     static constexpr Stroke glyph[] = {
         RectStroke{-0.5, 0.5, -4.1, 1.6},
@@ -125,6 +110,6 @@ void drawDecorA24(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCoun
     };
     setBlack(surface);
     for (const DotArc& arc : arcs)
-        drawDotArc(surface, arc, slices);
+        forEachArcDot(arc, slices, [&surface](const Element& dot) { drawElement(surface, dot); });
     drawGlyphPair(surface, glyph);
 }

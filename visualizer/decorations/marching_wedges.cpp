@@ -67,8 +67,7 @@ void march(Toge& surface, std::int32_t angle, Path path)
 
     beginAdditiveBlending(surface);
     for (std::size_t i = 0; i < places.size(); ++i) {
-        const Colour& c = i % 2 == 0 ? red : blue;
-        setColour(surface, c.red, c.green, c.blue, c.alpha);
+        setColour(surface, i % 2 == 0 ? red : blue);
         drawWedge(surface, places[i].x, places[i].y, 5, 3, places[i].direction, places[i].z);
     }
     endAdditiveBlending();

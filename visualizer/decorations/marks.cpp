@@ -81,7 +81,7 @@ void drawDecorA12(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCoun
                   const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
                   std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
-    const std::array<Point2, 8> c = crossCorners();
+    static const std::array<Point2, 8> c = crossCorners(); // the same every frame: worked out once
     const Stroke bars[] = {QuadStroke{c[0], c[5], c[4], c[1]},  // along the 45-degree diagonal
                            QuadStroke{c[2], c[7], c[6], c[3]}}; // along the 135-degree diagonal
     drawOutline(surface, bars);

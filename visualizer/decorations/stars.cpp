@@ -1,10 +1,10 @@
 #include "decorations.h"
 #include "element.h"
+#include "polar_point.h"
 #include "primitives.h"
 #include "staring_eyes.h"
 
 #include <array>
-#include <cmath>
 #include <cstddef>
 
 namespace {
@@ -33,10 +33,8 @@ struct StarPoints {
 
 StarPoints pointsOf(const Star& star)
 {
-    // Angles count counter-clockwise on screen from the viewer's right; up the screen is -y.
     const auto at = [&star](double radius, int degrees) {
-        const double phi = degrees * radiansPerDegree;
-        return Point2{star.x + radius * std::cos(phi), star.y - radius * std::sin(phi)};
+        return polarPoint({star.x, star.y}, radius, degrees * radiansPerDegree);
     };
     StarPoints points{};
     for (std::size_t i = 0; i < 5; ++i) {

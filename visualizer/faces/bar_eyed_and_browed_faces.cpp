@@ -8,17 +8,15 @@ namespace {
 // outwards from x = +-4 (`side` 1 for the right eye, -1 for the left).
 Element eyeBar(double side, std::int32_t slices)
 {
-    return {faceColour::black, {translate(4 * side, -5, -2), rotate(90 * side, 0, 1, 0)},
-            Cylinder{0.3, 0.3, 3.6, slices}};
+    Element bar = outwardBar(translate(4 * side, -5, -2), side, 0.3, 3.6, std::nullopt, slices);
+    bar.colour = faceColour::black;
+    return bar;
 }
 
-// A thick slanting brow over an eye, rising outwards from (+-3, -6.3, -4). It sets no colour of
-// its own and takes the black of the pupil drawn just before it.
+// A thick slanting brow over an eye, rising outwards from (+-3, -6.3, -4), in the pupil's black.
 Element brow(double side, std::int32_t slices)
 {
-    return {std::nullopt,
-            {translate(3 * side, -6.3, -4), rotate(90 * side, 0, 1, 0), rotate(30, 1, 0, 0)},
-            Cylinder{0.9, 0.9, 4.6, slices}};
+    return outwardBar(translate(3 * side, -6.3, -4), side, 0.9, 4.6, 30, slices);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "face_changes.h"
 #include "face_template.h"
 #include "faces.h"
 
@@ -9,14 +10,11 @@ void drawFace4(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
                std::int32_t /*faceType*/, std::int32_t meanLevel)
 {
     FacePlan face = faceTemplate(faceInputs(angle, bandFeatures, slices, threshold, meanLevel));
-    for (const FacePart part : {FacePart::rightEye, FacePart::rightPupil})
-        insertAfterFirstTranslation(face[part], translate(-3, 3, -3));
-    for (const FacePart part : {FacePart::leftEye, FacePart::leftPupil})
-        insertAfterFirstTranslation(face[part], translate(3, 3, -3));
-    for (const FacePart part : {FacePart::upperLip, FacePart::lowerLip, FacePart::rightInnerShape,
-                                FacePart::leftInnerShape})
-        insertAfterFirstTranslation(face[part], translate(0, -2, -2));
-    finalScale(face[FacePart::upperLip]) = scale(2, 1, 1);
-    finalScale(face[FacePart::lowerLip]) = scale(1.5, 1, 1);
+    using enum FacePart;
+    insertAfterFirstTranslation(face, {rightEye, rightPupil}, translate(-3, 3, -3));
+    insertAfterFirstTranslation(face, {leftEye, leftPupil}, translate(3, 3, -3));
+    insertAfterFirstTranslation(face, {upperLip, lowerLip, rightInnerShape, leftInnerShape}, translate(0, -2, -2));
+    finalScale(face[upperLip]) = scale(2, 1, 1);
+    finalScale(face[lowerLip]) = scale(1.5, 1, 1);
     face.draw(surface);
 }

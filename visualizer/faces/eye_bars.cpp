@@ -1,3 +1,4 @@
+#include "face_pieces.h"
 #include "face_template.h"
 #include "faces.h"
 
@@ -15,16 +16,6 @@ struct EyeBars {
     double leftEyeY; // the left eye's and left pupil's height; face 17 raises them
 };
 
-Element bar(const Transform& start, double outwards, const std::optional<double>& tilt,
-            double length, std::int32_t slices)
-{
-    // No colour of its own: the bar takes the pupil's black, set just before it.
-    Element element{std::nullopt, {start, rotate(outwards, 0, 1, 0)}, Cylinder{0.3, 0.3, length, slices}};
-    if (tilt)
-        element.transforms.append(rotate(*tilt, 1, 0, 0));
-    return element;
-}
-
 // The template with a bar after each pupil. Both pupils swing the same way with S and no longer
 // grow when excited.
 void drawEyeBarFace(Toge& surface, const FaceInputs& in, const EyeBars& bars)
@@ -35,8 +26,9 @@ void drawEyeBarFace(Toge& surface, const FaceInputs& in, const EyeBars& bars)
     firstTranslation(face[FacePart::leftEye]) = translate(2 * f[6] - 6, 2 * f[7] + bars.leftEyeY, 0);
     face[FacePart::rightPupil].transforms = {translate(s + 6, -5, -2)};
     face[FacePart::leftPupil].transforms = {translate(s - 6, bars.leftEyeY, -2)};
-    face.insertAfter(FacePart::rightPupil, {bar(bars.rightStart, 90, bars.tilt, bars.length, in.slices)});
-    face.insertAfter(FacePart::leftPupil, {bar(bars.leftStart, -90, bars.tilt, bars.length, in.slices)});
+    // Each bar takes the black of the pupil drawn just before it.
+    face.insertAfter(FacePart::rightPupil, {outwardBar(bars.rightStart, 1, 0.3, bars.length, bars.tilt, in.slices)});
+    face.insertAfter(FacePart::leftPupil, {outwardBar(bars.leftStart, -1, 0.3, bars.length, bars.tilt, in.slices)});
     face.draw(surface);
 }
 

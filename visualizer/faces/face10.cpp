@@ -1,4 +1,4 @@
-#include "angles.h"
+#include "dot_arc.h"
 #include "face_template.h"
 #include "faces.h"
 
@@ -10,15 +10,9 @@ namespace {
 std::vector<FaceStep> closedEyeArches(std::int32_t slices)
 {
     std::vector<FaceStep> steps{ColourStep{faceColour::black}};
-    for (const double centreX : {5.7, -5.7}) {
-        for (std::int32_t i = 0; i < 30; ++i) {
-            const double degrees = 6 * i;
-            steps.emplace_back(Element{std::nullopt,
-                                       {translate(1.2 * angles::cosLong(degrees) + centreX,
-                                                  -4.7 - 1.2 * angles::sinLong(degrees), -2)},
-                                       Disk{0, 0.3, slices}});
-        }
-    }
+    for (const double centreX : {5.7, -5.7})
+        forEachArcDot({{centreX, -4.7}, 1.2, 0, 0.3, -2}, slices,
+                      [&steps](Element dot) { steps.emplace_back(std::move(dot)); });
     return steps;
 }
 

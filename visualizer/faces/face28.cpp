@@ -1,3 +1,4 @@
+#include "face_changes.h"
 #include "face_template.h"
 #include "faces.h"
 #include "squeezed_eyes.h"
@@ -10,8 +11,7 @@ void drawFace28(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
 {
     const FaceInputs in = faceInputs(angle, bandFeatures, slices, threshold, meanLevel);
     FacePlan face = faceTemplate(in);
-    sphereRadius(face[FacePart::rightEye]) = 3.5;
-    sphereRadius(face[FacePart::leftEye]) = 3.5;
+    setRadius(face, {FacePart::rightEye, FacePart::leftEye}, 3.5);
     face.replace({FacePart::rightPupil, FacePart::leftPupil},
                  squeezedEyes(in, {.startX = 4.7, .length = 3.5, .towardsNose = 1, .levelEndX = 7.2, .z = -4}));
     face.draw(surface);

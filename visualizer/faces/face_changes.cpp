@@ -21,6 +21,13 @@ void moveParts(FacePlan& face, std::initializer_list<FacePart> parts, double dx,
         move(face[part], dx, dy, dz);
 }
 
+void insertAfterFirstTranslation(FacePlan& face, std::initializer_list<FacePart> parts,
+                                 const Transform& transform)
+{
+    for (const FacePart part : parts)
+        insertAfterFirstTranslation(face[part], transform);
+}
+
 void moveWholeFace(FacePlan& face, double dx, double dy, double dz)
 {
     face.forEachElement([&](FacePart, Element& element) { move(element, dx, dy, dz); });

@@ -83,11 +83,7 @@ namespace {
 struct StepDrawer {
     Toge& surface;
     void operator()(const Element& element) const { drawElement(surface, element); }
-    void operator()(const ColourStep& step) const
-    {
-        const Colour& c = step.colour;
-        setColour(surface, c.red, c.green, c.blue, c.alpha);
-    }
+    void operator()(const ColourStep& step) const { setColour(surface, step.colour); }
     void operator()(const QuadStep& quad) const
     {
         const auto& p = quad.corners;

@@ -1,3 +1,4 @@
+#include "face_changes.h"
 #include "face_template.h"
 #include "faces.h"
 
@@ -89,9 +90,9 @@ FacePlan viewedFace(const FaceInputs& in, const FaceView& view, double pupilRadi
         sphereRadius(pupil) = pupilRadius;
     }
     if (view.lowerFaceShift)
-        for (const FacePart part : {FacePart::nose, FacePart::mouth, FacePart::rightInnerShape,
-                                    FacePart::leftInnerShape})
-            insertAfterFirstTranslation(face[part], *view.lowerFaceShift);
+        insertAfterFirstTranslation(face, {FacePart::nose, FacePart::mouth, FacePart::rightInnerShape,
+                                           FacePart::leftInnerShape},
+                                    *view.lowerFaceShift);
     if (view.upperLipShift)
         insertBeforeFinalScale(face[FacePart::upperLip], *view.upperLipShift);
     if (view.lowerLipShift)

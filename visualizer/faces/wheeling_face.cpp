@@ -1,4 +1,5 @@
 #include "angles.h"
+#include "face_changes.h"
 #include "face_template.h"
 #include "faces.h"
 
@@ -26,7 +27,6 @@ void drawFace16(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
     FacePlan face = faceTemplate(faceInputs(angle, bandFeatures, slices, threshold, meanLevel));
     insertAfterFirstTranslation(face[FacePart::rightEye], wheelOffset(rightEyeAngle));
     insertAfterFirstTranslation(face[FacePart::leftEye], wheelOffset(leftEyeAngle));
-    insertAfterFirstTranslation(face[FacePart::nose], wheelOffset(noseAngle));
-    insertAfterFirstTranslation(face[FacePart::mouth], wheelOffset(noseAngle));
+    insertAfterFirstTranslation(face, {FacePart::nose, FacePart::mouth}, wheelOffset(noseAngle));
     face.draw(surface);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frame_request.h"
+#include "scene_dispatch.h"
 
 #include <cstdint>
 #include <string>
@@ -18,6 +19,8 @@ struct CatalogueEntry {
     std::string label() const;
     // Sets the request's selector for this entry: its face type, or its decoration selector.
     void select(FrameRequest& request) const;
+    // The drawers the composer's tables call for this entry, in call order.
+    std::vector<SceneDrawer> drawers() const;
 };
 
 std::vector<CatalogueEntry> catalogueEntries();
