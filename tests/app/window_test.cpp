@@ -1,5 +1,6 @@
 // The calculator window driven as a user drives it, on the offscreen platform (no GL there).
 #include "dose_calculation.h"
+#include "dosecalc_application.h"
 #include "frame_recorder.h"
 #include "mainframe.h"
 
@@ -15,14 +16,17 @@
 #include <QHelpEvent>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -702,6 +706,49 @@ TEST_F(Window, WithoutGlTheWindowStillWorks)
     type("EdtSv", QStringLiteral("1"));
     calculate();
     EXPECT_EQ(label("lblSv")->text(), QStringLiteral("  8.76"));
+}
+
+// The texts of the context menu a right click opens on the control, which is closed again.
+QStringList contextMenuTexts(QWidget* control)
+{
+    const QPoint centre = control->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, centre, control->mapToGlobal(centre));
+    QCoreApplication::sendEvent(control, &request);
+    QStringList texts;
+    if (QWidget* menu = QApplication::activePopupWidget()) {
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator())
+                texts << action->text();
+        menu->close();
+    }
+    return texts;
+}
+
+TEST_F(Window, QtsOwnMenusSpeakJapanese)
+{
+    // Every action but its accelerator "(&U)" and its shortcut "Ctrl+Z" is Japanese.
+    const QRegularExpression acceleratorAndShortcut(QStringLiteral("\\(&[A-Z]\\)|\t.*$"));
+    for (QWidget* field : {static_cast<QWidget*>(edit("EdtBq_I")), static_cast<QWidget*>(list("ComboBox1")->lineEdit())}) {
+        const QStringList texts = contextMenuTexts(field);
+        ASSERT_GE(texts.size(), 7) << field->objectName().toStdString();
+        EXPECT_EQ(texts.front(), QStringLiteral("元に戻す(&U)\tCtrl+Z"));
+        for (QString text : texts) {
+            text.remove(acceleratorAndShortcut);
+            EXPECT_FALSE(text.isEmpty() || text.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+                << text.toStdString();
+        }
+    }
+    EXPECT_EQ(contextMenuTexts(label("lblSv")), QStringList({QStringLiteral("コピー(&C)"), QStringLiteral("すべて選択(&A)")}));
+
+    // Without the translation Qt speaks English, and the window works on.
+    auto* application = qobject_cast<DoseCalcApplication*>(QCoreApplication::instance());
+    const QTemporaryDir empty;
+    EXPECT_FALSE(application->loadQtTranslation(empty.path()));
+    EXPECT_EQ(contextMenuTexts(edit("EdtBq_I")).front(), QStringLiteral("&Undo\tCtrl+Z"));
+    type("EdtSv", QStringLiteral("1"));
+    calculate();
+    EXPECT_EQ(label("lblSv")->text(), QStringLiteral("  8.76"));
+    EXPECT_TRUE(application->loadQtTranslation(QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
 }
 
 } // namespace
