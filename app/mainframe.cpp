@@ -3,6 +3,7 @@
 #include "calculation.h"
 #include "copyable_label.h"
 #include "dose_calculation.h"
+#include "dose_text.h"
 #include "frame_request.h"
 
 #include <QAccessible>
@@ -169,6 +170,15 @@ void selectUnit(QComboBox* list, int index)
 {
     list->setCurrentIndex(index);
     list->setEditText(list->itemText(index));
+}
+
+// Whether a text is shown whole in the label at its font; a longer one would lose its start.
+dosecalc::DoseTextFits fitsIn(const QLabel* label)
+{
+    return [label](std::u16string_view text) {
+        const int room = label->contentsRect().width() - 2 * label->margin();
+        return label->fontMetrics().horizontalAdvance(toQString(text)) <= room;
+    };
 }
 
 QColor toQColor(dosecalc::GaugeColour colour)
@@ -418,6 +428,7 @@ void TMainForm::Button1Click()
     input.sievertUnit = dosecalc::unitIndexOf(toView(sievertUnit), dosecalc::sievertUnitItems);
     input.grayUnit = dosecalc::unitIndexOf(toView(grayUnit), dosecalc::grayUnitItems);
     input.decimalSeparator = toView(decimalSeparator);
+    input.doseTextFits = fitsIn(lblSv);
 
     const dosecalc::CalculationOutcome outcome = dosecalc::calculate(input);
     if (const auto* error = std::get_if<dosecalc::InputError>(&outcome)) {

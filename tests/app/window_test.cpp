@@ -751,4 +751,34 @@ TEST_F(Window, QtsOwnMenusSpeakJapanese)
     EXPECT_TRUE(application->loadQtTranslation(QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
 }
 
+TEST_F(Window, ADoseTooLongForItsBoxIsShownShortAndTrue)
+{
+    QLabel* dose = label("lblSv");
+    struct Case {
+        const char* field;
+        const char* typed;
+        QString shown;
+        QString full; // as "%6.2f" prints it
+    };
+    // In mGy/h. At the layout's font the box holds thirteen digits and the point: the largest
+    // dose shown in full, the next one (in hundredths) shown short, and one as long as 1e300 Bq
+    // makes it (as wide as 298 digits).
+    const Case cases[] = {
+        {"EdtGy", "11415525.11415411", QStringLiteral("99999999999.99"), QStringLiteral("99999999999.99")},
+        {"EdtGy", "11415525.114155252", QStringLiteral("1.00e+11"), QStringLiteral("100000000000.00")},
+        {"EdtBq_Cs137", "1e300", QStringLiteral("4.75e+297"), QString(298, QLatin1Char('4')) + QStringLiteral(".00")},
+    };
+    for (const Case& c : cases) {
+        clear();
+        type(c.field, QString::fromLatin1(c.typed));
+        list("ComboBox2")->setCurrentIndex(2);
+        calculate();
+        EXPECT_EQ(dose->text(), c.shown) << c.typed;
+        EXPECT_EQ(dose->fontMetrics().horizontalAdvance(c.full) <= dose->width(), c.shown == c.full) << c.typed;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(dose)->text(QAccessible::Name), c.shown) << c.typed;
+        EXPECT_TRUE(dose->toolTip().contains(QLatin1Char(' ') + c.shown + QStringLiteral(" mSv 100 %"))) << c.typed;
+        EXPECT_TRUE(dose->accessibleDescription().endsWith(dose->toolTip())) << c.typed;
+    }
+}
+
 } // namespace
