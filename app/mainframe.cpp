@@ -172,6 +172,17 @@ void selectUnit(QComboBox* list, int index)
     list->setEditText(list->itemText(index));
 }
 
+// A unit typed in another spelling ("µSv/h") selects the item it names once the user leaves the
+// field or presses Return; a text that names none stays as typed, for Calculate to refuse.
+void selectTypedUnits(QComboBox* list, const std::array<std::u16string_view, 3>& items)
+{
+    QObject::connect(list->lineEdit(), &QLineEdit::editingFinished, list, [list, items] {
+        const int index = dosecalc::unitIndexOf(toView(list->currentText()), items);
+        if (index >= 0 && list->currentText() != list->itemText(index))
+            selectUnit(list, index);
+    });
+}
+
 // Whether a text is shown whole in the label at its font; a longer one would lose its start.
 dosecalc::DoseTextFits fitsIn(const QLabel* label)
 {
@@ -198,6 +209,8 @@ TMainForm::TMainForm(QWidget* owner, FrameDrawer drawFrameFunction)
     }();
     Q_UNUSED(accessibleAsWindow);
     loadLayout();
+    selectTypedUnits(ComboBox1, dosecalc::sievertUnitItems);
+    selectTypedUnits(ComboBox2, dosecalc::grayUnitItems);
     fillVerdictTable();
     angle = 0;
     const dosecalc::SceneSelectors start = dosecalc::startScene;

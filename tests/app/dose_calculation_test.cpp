@@ -115,7 +115,7 @@ TEST(RateDivisor, DefinedForTheThreePrefixesOnly)
         EXPECT_FALSE(dosecalc::rateDivisor(index).has_value()) << index;
 }
 
-TEST(UnitIndex, NamesAnItemByItsTextWithBlanksIgnored)
+TEST(UnitIndex, NamesAnItemByItsTextInCommonSpellings)
 {
     struct Case {
         std::u16string typed;
@@ -123,11 +123,16 @@ TEST(UnitIndex, NamesAnItemByItsTextWithBlanksIgnored)
     };
     const Case sievert[] = {
         {u" nSv /h", 0}, {u" uSv /h", 1}, {u" mSv /h", 2}, {u"uSv /h", 1}, {u"  mSv /h  ", 2},
-        {u"usv /h", -1}, {u"uSv/h", -1}, {u"", -1}, {u" uGy /h", -1}, {u"µSv /h", -1},
+        {u"usv /h", 1}, {u"uSv/h", 1}, {u"µSv/h", 1}, {u"μSv /h", 1}, {u"u S v / h", 1},
+        {u"ｍＳｖ／ｈ", 2}, {u"\u3000µＳＶ/H\t", 1}, {u"nsv/h", 0},
+        // Refused: another prefix or its other case, another unit, a part of one.
+        {u"", -1}, {u" uGy /h", -1}, {u"MSv/h", -1}, {u"USv/h", -1}, {u"ΜSv/h", -1}, {u"kSv/h", -1},
+        {u"uSv", -1}, {u"uSv/hr", -1}, {u"Sv/h", -1}, {u"uuSv/h", -1}, {u"u-Sv/h", -1},
     };
     for (const Case& c : sievert)
-        EXPECT_EQ(dosecalc::unitIndexOf(c.typed, dosecalc::sievertUnitItems), c.index);
+        EXPECT_EQ(dosecalc::unitIndexOf(c.typed, dosecalc::sievertUnitItems), c.index) << "row " << &c - sievert;
     EXPECT_EQ(dosecalc::unitIndexOf(u" mGy /h", dosecalc::grayUnitItems), 2);
+    EXPECT_EQ(dosecalc::unitIndexOf(u"μgy/h", dosecalc::grayUnitItems), 1);
     EXPECT_EQ(dosecalc::unitIndexOf(u" mSv /h", dosecalc::grayUnitItems), -1);
 }
 

@@ -781,4 +781,26 @@ TEST_F(Window, ADoseTooLongForItsBoxIsShownShortAndTrue)
     }
 }
 
+TEST_F(Window, AUnitTypedInAnotherSpellingSelectsItsItem)
+{
+    type("EdtSv", QStringLiteral("1"));
+    struct Case {
+        QString typed;
+        QString shown; // in the list after Return
+        QString dose;
+    };
+    const Case cases[] = {
+        {QStringLiteral("μSv/h"), QStringLiteral(" uSv /h"), QStringLiteral("  8.76")},
+        {QStringLiteral("ｍＳｖ／ｈ"), QStringLiteral(" mSv /h"), QStringLiteral("8760.00")},
+        {QStringLiteral("MSv/h"), QStringLiteral("MSv/h"), QStringLiteral("8760.00")}, // refused
+    };
+    for (const Case& c : cases) {
+        list("ComboBox1")->setEditText(c.typed);
+        QTest::keyClick(list("ComboBox1")->lineEdit(), Qt::Key_Return);
+        EXPECT_EQ(list("ComboBox1")->currentText(), c.shown);
+        EXPECT_EQ(label("lblSv")->text(), c.dose);
+        EXPECT_EQ(label("Label21")->text(), c.shown == c.typed ? QStringLiteral("単位は一覧から選んでください") : prompt);
+    }
+}
+
 } // namespace
