@@ -781,6 +781,19 @@ TEST_F(Window, ADoseTooLongForItsBoxIsShownShortAndTrue)
     }
 }
 
+TEST_F(Window, ADoubleClickSelectsTheWholeDoseForCopying)
+{
+    QLabel* dose = label("lblSv");
+    for (const auto& [rate, copied] : {std::pair{"0.1621", "1.42"}, std::pair{"1e300", "8.76e+300"}}) {
+        type("EdtSv", QString::fromLatin1(rate));
+        calculate();
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseDClick(dose, Qt::LeftButton, {}, QPoint(dose->width() - 4, dose->height() / 2));
+        QTest::keyClick(dose, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromLatin1(copied));
+    }
+}
+
 TEST_F(Window, AUnitTypedInAnotherSpellingSelectsItsItem)
 {
     type("EdtSv", QStringLiteral("1"));
