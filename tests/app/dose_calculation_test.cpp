@@ -1,4 +1,5 @@
 #include "dose_calculation.h"
+#include "dose_text.h"
 
 #include <gtest/gtest.h>
 
@@ -167,6 +168,27 @@ TEST(FormatDose, UsesTheGivenDecimalSeparator)
 {
     EXPECT_EQ(dosecalc::formatDose(21.9, u","), u" 21,90");
     EXPECT_EQ(dosecalc::formatDose(8760.0, u","), u"8760,00");
+}
+
+TEST(DoseText, FullWhereItFitsElseShortAndTrue)
+{
+    // A place with room for sixteen characters; without a measure everything fits.
+    const dosecalc::DoseTextFits sixteen = [](std::u16string_view text) { return text.size() <= 16; };
+    struct Case {
+        double dose;
+        std::u16string text;
+    };
+    const Case cases[] = {
+        {0.0, u"  0.00"},
+        {9999999999999.994140625, u"9999999999999.99"}, // the largest double shown in full
+        {9999999999999.99609375, u"1.00e+13"},          // the next one: "10000000000000.00"
+        {8.755e300, u"8.76e+300"},
+        {1.7976931348623157e308, u"1.80e+308"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(dosecalc::doseText(c.dose, u".", sixteen), c.text) << c.dose;
+    EXPECT_EQ(dosecalc::doseText(123456789012345.0, u",", sixteen), u"1,23e+14");
+    EXPECT_EQ(dosecalc::doseText(1e20, u".", {}), u"100000000000000000000.00");
 }
 
 } // namespace
