@@ -1,6 +1,8 @@
 // The calculator window driven as a user drives it, on the offscreen platform (no GL there).
 #include "dose_calculation.h"
+#include "dose_text.h"
 #include "dosecalc_application.h"
+#include "first_tick_frame.h"
 #include "frame_recorder.h"
 #include "mainframe.h"
 
@@ -637,15 +639,7 @@ TEST_F(Window, EachTickAdvancesTheAngleAndDrawsTheCurrentScene)
     ASSERT_EQ(recordedFrames().size(), 1U);
     const RecordedFrame& first = recordedFrames().front();
     EXPECT_EQ(first.surface, &form->renderSurface());
-    EXPECT_EQ(first.angle, 1);
-    EXPECT_EQ(first.faceType, 1);
-    EXPECT_EQ(first.decorA, 0);
-    EXPECT_EQ(first.decorB, 0);
-    EXPECT_EQ(first.decorC, 45);
-    EXPECT_EQ(first.angleScale, 1.0F);
-    EXPECT_EQ(first.bands, std::vector<double>(14, 0.0));
-    EXPECT_EQ(first.threshold, 60);
-    EXPECT_EQ(first.extra, 0);
+    expectFirstTickFrame(first);
 
     for (int tick = 2; tick <= 361; ++tick)
         form->Timer_VTimer();

@@ -1,5 +1,6 @@
 // dosecalc-snapshot as a user runs it: its options, its exit statuses and messages, and the
 // picture it writes.
+#include "first_tick_frame.h"
 #include "lighting_model.h"
 #include "offscreen_panel.h"
 #include "png_file.h"
@@ -208,16 +209,7 @@ TEST(SnapshotOptions, DefaultsAreTheTicksFrame)
 {
     const SnapshotArguments a = parse({"--out", "x.png"});
     ASSERT_EQ(a.outcome, SnapshotArguments::Outcome::render);
-    const headless::FrameRequest& f = a.options.frame;
-    EXPECT_EQ(f.faceType, 1);
-    EXPECT_EQ(f.decorA, 0);
-    EXPECT_EQ(f.decorB, 0);
-    EXPECT_EQ(f.decorC, 45);
-    EXPECT_EQ(f.angle, 1);
-    EXPECT_EQ(f.angleScale, 1.0F);
-    EXPECT_EQ(f.bands, std::vector<double>(14, 0.0));
-    EXPECT_EQ(f.threshold, 60);
-    EXPECT_EQ(f.extra, 0);
+    expectFirstTickFrame(a.options.frame);
     EXPECT_EQ(a.options.width, 241);
     EXPECT_EQ(a.options.height, 177);
 }
