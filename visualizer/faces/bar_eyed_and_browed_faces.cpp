@@ -36,21 +36,6 @@ void drawFace22(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
     face.draw(surface);
 }
 
-// Face type 23: the template with wide eyes, a four-piece mouth and the dark-red inner shapes
-// always showing; excited, only the pupils grow.
-void drawFace23(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
-                const double* bandFeatures, std::int32_t slices, std::int32_t threshold,
-                std::int32_t /*faceType*/, std::int32_t meanLevel)
-{
-    const FaceInputs in = faceInputs(angle, bandFeatures, slices, threshold, meanLevel);
-    FacePlan face = faceTemplate(in);
-    fixEyeScale(face, 2, 2);
-    face.replace({FacePart::upperLip, FacePart::lowerLip}, fourPieceMouth(in, 45, 4, 1));
-    face.show(FacePart::rightInnerShape);
-    face.show(FacePart::leftInnerShape);
-    face.draw(surface);
-}
-
 // Face type 26: the template with enlarged eyes, pupils set forward that swing together to the
 // same side, and a slanting black brow over each eye.
 void drawFace26(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,

@@ -29,17 +29,3 @@ Element tiltedLip(double x, double turn, std::int32_t slices)
 {
     return {faceColour::lipRed, {translate(x, 6, -1), rotateZ(turn), scale(2, 1, 1)}, Sphere{2, slices}};
 }
-
-std::vector<FaceStep> fourPieceMouth(const FaceInputs& in, double endTurn, double upperBarY,
-                                     double barHeight)
-{
-    const double* f = in.features;
-    const std::int32_t n = in.slices;
-    using faceColour::lipRed;
-    return {
-        tiltedLip(3 * f[8] - 5, endTurn, n),
-        tiltedLip(3 * f[9] + 5, -endTurn, n),
-        Element{lipRed, {translate(3 * f[9], upperBarY, -1), scale(4, barHeight, 1)}, Sphere{2, n}},
-        Element{lipRed, {translate(3 * f[9], 8, -1), scale(2, barHeight, 1)}, Sphere{2, n}},
-    };
-}

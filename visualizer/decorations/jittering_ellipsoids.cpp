@@ -5,6 +5,8 @@ namespace {
 constexpr Colour white{1, 1, 1, 0.5};
 } // namespace
 
+// Decoration A14, verdict level 0: four white ellipsoids below the centre, jittering in a
+// four-frame cycle.
 void drawDecorA14(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
                   const double* /*bandFeatures*/, std::int32_t slices, std::int32_t /*threshold*/,
                   std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)

@@ -2,9 +2,28 @@
 #include "face_template.h"
 #include "faces.h"
 
+// The template at another size: faces 2 and 3 resize every part about its own place, faces 29
+// and 30 give each part its own place and size.
+
 namespace {
 
-// Where the parts of a resized face sit and how large they are. The right-hand parts are given;
+// What faces 2 and 3 change of the template: every radius by the size factor, the eyes' depth and
+// the mouth's height.
+struct Sizing {
+    double factor;
+    double eyeZ;
+    double mouthLift;
+};
+
+// Face 2 at twice the size with the eyes set back, face 3 at half the size with the mouth raised.
+// No other faceType reaches this drawer from the composer; any other value draws face 2, as the
+// composer draws its first face for a type it does not know.
+Sizing sizingOf(std::int32_t faceType)
+{
+    return faceType == 3 ? Sizing{0.5, 0, -0.7} : Sizing{2, 2, 0};
+}
+
+// Where the parts of faces 29 and 30 sit and how large they are. The right-hand parts are given;
 // the left ones mirror them. Scales, colours and the excited moves stay the template's, and so
 // do the inner shapes, which are not resized.
 struct FaceSize {
@@ -38,6 +57,20 @@ FacePlan resizedFace(const FaceInputs& in, const FaceSize& size)
 }
 
 } // namespace
+
+// Face types 2 and 3: the whole template resized, told apart by faceType.
+void drawFace2(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
+               const double* bandFeatures, std::int32_t slices, std::int32_t threshold,
+               std::int32_t faceType, std::int32_t meanLevel)
+{
+    const Sizing sizing = sizingOf(faceType);
+    FacePlan face = faceTemplate(faceInputs(angle, bandFeatures, slices, threshold, meanLevel));
+    face.forEachElement([&sizing](FacePart, Element& part) { sphereRadius(part) *= sizing.factor; });
+    firstTranslation(face[FacePart::rightEye]).z = sizing.eyeZ;
+    firstTranslation(face[FacePart::leftEye]).z = sizing.eyeZ;
+    firstTranslation(face[FacePart::mouth]) = translate(0, 0.5 + sizing.mouthLift, -1.2);
+    face.draw(surface);
+}
 
 // Face type 29: the template drawn small.
 void drawFace29(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
