@@ -2,7 +2,6 @@
 
 #include "input_text.h"
 
-#include <charconv>
 #include <cstddef>
 
 namespace dosecalc {
@@ -117,24 +116,6 @@ double sumOfTerms(const DoseTerms& terms)
     for (const long double term : terms)
         dose = static_cast<double>(static_cast<long double>(dose) + term);
     return dose;
-}
-
-std::u16string formatDose(double dose, std::u16string_view decimalSeparator)
-{
-    // Fixed notation of the largest double has 309 integer digits.
-    char digits[400];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, dose, std::chars_format::fixed, 2);
-    std::u16string text;
-    for (const char* c = digits; error == std::errc() && c != end; ++c) {
-        if (*c == '.')
-            text += decimalSeparator;
-        else
-            text += static_cast<char16_t>(*c);
-    }
-    constexpr std::size_t width = 6;
-    if (text.size() < width)
-        text.insert(0, width - text.size(), u' ');
-    return text;
 }
 
 } // namespace dosecalc

@@ -66,8 +66,4 @@ double annualDose(const DoseInputs& inputs);
 // The terms added in order, the running sum rounded to double after every addition: the dose.
 double sumOfTerms(const DoseTerms& terms);
 
-// The dose as "%6.2f" prints it (two decimals rounded to nearest, right-aligned in six
-// characters), with the given decimal separator; "inf" or "nan" for a dose that is not finite.
-std::u16string formatDose(double dose, std::u16string_view decimalSeparator);
-
 } // namespace dosecalc

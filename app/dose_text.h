@@ -10,6 +10,10 @@ namespace dosecalc {
 // An empty one lets every text fit.
 using DoseTextFits = std::function<bool(std::u16string_view text)>;
 
+// The dose as "%6.2f" prints it (two decimals rounded to nearest, right-aligned in six
+// characters), with the given decimal separator; "inf" or "nan" for a dose that is not finite.
+std::u16string formatDose(double dose, std::u16string_view decimalSeparator);
+
 // The dose with three significant digits and a decimal exponent, "4.75e+297", with the given
 // decimal separator: short enough for any dose, in a form the fields read as a number too.
 std::u16string shortDoseText(double dose, std::u16string_view decimalSeparator);

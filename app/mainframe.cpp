@@ -194,7 +194,7 @@ dosecalc::DoseTextFits fitsIn(const QLabel* label)
 
 QColor toQColor(dosecalc::GaugeColour colour)
 {
-    return {colour.red, colour.green, colour.blue};
+    return QColor::fromRgb(static_cast<QRgb>(colour));
 }
 
 } // namespace

@@ -49,10 +49,10 @@ int verdictLevel(double dose)
 GaugeColour gaugeColour(int level)
 {
     if (level <= 0)
-        return gaugeBlue;
+        return GaugeColour::blue;
     if (level <= 2)
-        return gaugeYellow;
-    return gaugeRed;
+        return GaugeColour::yellow;
+    return GaugeColour::red;
 }
 
 int gaugePosition(double dose, int level)

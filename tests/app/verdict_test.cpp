@@ -4,13 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace {
 
-using dosecalc::gaugeBlue;
-using dosecalc::gaugeRed;
-using dosecalc::gaugeYellow;
+using dosecalc::GaugeColour;
 
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 constexpr double infinity = std::numeric_limits<double>::infinity();
@@ -35,13 +34,14 @@ TEST(VerdictLevel, ThresholdsAreStrictOnTheUnroundedDose)
 
 TEST(GaugeColour, BlueThenYellowThenRed)
 {
-    const dosecalc::GaugeColour expected[] = {gaugeBlue, gaugeYellow, gaugeYellow, gaugeRed, gaugeRed,
-                                              gaugeRed, gaugeRed, gaugeRed, gaugeRed};
+    const GaugeColour expected[] = {GaugeColour::blue, GaugeColour::yellow, GaugeColour::yellow,
+                                    GaugeColour::red,  GaugeColour::red,    GaugeColour::red,
+                                    GaugeColour::red,  GaugeColour::red,    GaugeColour::red};
     for (int level = 0; level < dosecalc::verdictLevelCount; ++level)
         EXPECT_EQ(dosecalc::gaugeColour(level), expected[level]) << level;
-    EXPECT_EQ(gaugeBlue, (dosecalc::GaugeColour{0, 0, 255}));
-    EXPECT_EQ(gaugeYellow, (dosecalc::GaugeColour{255, 255, 0}));
-    EXPECT_EQ(gaugeRed, (dosecalc::GaugeColour{255, 0, 0}));
+    EXPECT_EQ(static_cast<std::uint32_t>(GaugeColour::blue), 0x0000FFU);
+    EXPECT_EQ(static_cast<std::uint32_t>(GaugeColour::yellow), 0xFFFF00U);
+    EXPECT_EQ(static_cast<std::uint32_t>(GaugeColour::red), 0xFF0000U);
 }
 
 TEST(GaugePosition, LevelFormulaTruncatedAndClamped)
@@ -89,13 +89,13 @@ TEST(ClassifyDose, BringsLevelColourPositionAndScene)
 {
     const dosecalc::Verdict top = dosecalc::classifyDose(8760.0);
     EXPECT_EQ(top.level, 8);
-    EXPECT_EQ(top.colour, gaugeRed);
+    EXPECT_EQ(top.colour, GaugeColour::red);
     EXPECT_EQ(top.gaugePosition, 110);
     EXPECT_EQ(top.scene, (dosecalc::SceneSelectors{31, 0, 0}));
 
     const dosecalc::Verdict safe = dosecalc::classifyDose(0.876);
     EXPECT_EQ(safe.level, 0);
-    EXPECT_EQ(safe.colour, gaugeBlue);
+    EXPECT_EQ(safe.colour, GaugeColour::blue);
     EXPECT_EQ(safe.gaugePosition, 87);
     EXPECT_EQ(safe.scene, (dosecalc::SceneSelectors{10, 14, 0}));
 

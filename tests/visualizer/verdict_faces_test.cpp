@@ -155,10 +155,7 @@ TEST(FaceTen, TheArchesBlackIsSetOnceOutsideAnyPush)
 
 TEST(FaceTen, FeaturesMoveTheEyesButNotTheArches)
 {
-    DrawerCall call;
-    call.features[4] = 1;
-    call.features[7] = -1;
-    const auto moved = drawRecorded(drawFace10, call);
+    const auto moved = drawRecorded(drawFace10, withFeatures({{4, 1}, {7, -1}}));
     const auto still = draw(drawFace10, 0, false);
     EXPECT_TRUE(sameFloat(moved[0].transforms[0].x, 8));
     EXPECT_TRUE(sameFloat(moved[1].transforms[0].y, -7));
@@ -236,12 +233,9 @@ TEST(FaceTwentyFour, BlankEyesAndAFourPieceMouthThatStaysPutWhenExcited)
 
 TEST(FaceTwentyFour, OnlyTheLeftLipEndFollowsFeatureEight)
 {
-    DrawerCall call;
-    call.features[0] = 0.5; // the eye stretches have no effect
-    call.features[3] = -0.5;
-    call.features[8] = 1;
-    call.features[9] = -1;
-    EXPECT_TRUE(shapesMatch(drawRecorded(drawFace24, call), faceTwentyFour(0, false, 1, -1)));
+    // The eye stretches (features 0 and 3) have no effect.
+    const auto shapes = drawRecorded(drawFace24, withFeatures({{0, 0.5}, {3, -0.5}, {8, 1}, {9, -1}}));
+    EXPECT_TRUE(shapesMatch(shapes, faceTwentyFour(0, false, 1, -1)));
 }
 
 // Face type 28 ---------------------------------------------------------------------------------
@@ -289,10 +283,7 @@ TEST(FaceTwentyEight, MarkCornersAndTheirMirrorImages)
 
 TEST(FaceTwentyEight, TheDisksFollowTheEyesAndTheMarksDoNot)
 {
-    DrawerCall call;
-    call.features[4] = 0.5;
-    call.features[7] = 0.5;
-    const auto shapes = drawRecorded(drawFace28, call);
+    const auto shapes = drawRecorded(drawFace28, withFeatures({{4, 0.5}, {7, 0.5}}));
     EXPECT_TRUE(sameFloat(shapes[2].transforms[0].x, 7));
     EXPECT_TRUE(sameFloat(shapes[3].transforms[0].y, -4));
     EXPECT_NEAR(shapes[4].vertices[0][0], 3.7, 1e-12);
@@ -312,10 +303,7 @@ TEST(FaceFifteen, TallWideBlankEyes)
 
 TEST(FaceFifteen, FeaturesCanFlattenAnEye)
 {
-    DrawerCall call;
-    call.features[0] = -2;
-    call.features[1] = -3;
-    const auto eye = drawRecorded(drawFace15, call)[0];
+    const auto eye = drawRecorded(drawFace15, withFeatures({{0, -2}, {1, -3}}))[0];
     EXPECT_EQ(eye.transforms[1].x, 0);
     EXPECT_EQ(eye.transforms[1].y, 0);
 }
@@ -350,10 +338,7 @@ TEST(FaceThirtyOne, TheDistortedFaceWhereOnlyThePupilsReactToExcitement)
 
 TEST(FaceThirtyOne, TheEyeFeaturesStillAct)
 {
-    DrawerCall call;
-    call.features[0] = 0.5;
-    call.features[3] = 0.25;
-    const auto shapes = drawRecorded(drawFace31, call);
+    const auto shapes = drawRecorded(drawFace31, withFeatures({{0, 0.5}, {3, 0.25}}));
     EXPECT_TRUE(sameFloat(shapes[0].transforms[2].x, 1.5));
     EXPECT_TRUE(sameFloat(shapes[1].transforms[2].y, 1.25));
 }
