@@ -66,7 +66,7 @@ void drawAndWatch(Toge& surface, std::int32_t faceType, std::int32_t decorA, std
 {
     const double tickStarted = nowMilliseconds();
     setupFrame(surface, faceType, decorA, decorB, decorC, angle, angleScale, bandCount, bandValues, threshold, extra);
-    if (MainForm == nullptr || !MainForm->surfaceWindow()->isExposed())
+    if (MainForm == nullptr || MainForm->windowHandle() == nullptr || !MainForm->windowHandle()->isExposed())
         return; // present() shows nothing on a panel that is not on screen yet
     if (childClock.tickStarted == 0) {
         childClock.tickStarted = tickStarted;

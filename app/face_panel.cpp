@@ -1,0 +1,31 @@
+#include "face_panel.h"
+
+#include <QPainter>
+#include <QPaintEvent>
+
+FacePanel::FacePanel(QWidget* parent) : QWidget(parent)
+{
+    // Every pixel is the frame's once there is one: no background is painted under it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FacePanel::showFrame(const QImage& shown)
+{
+    frame = shown;
+    update();
+}
+
+void FacePanel::paintEvent(QPaintEvent* event)
+{
+    if (frame.isNull() && !firstFrameAsked) {
+        firstFrameAsked = true;
+        emit firstFrameWanted();
+    }
+    QPainter painter(this);
+    if (frame.isNull()) {
+        // No GL, or nothing presented yet: the window's own background, as an empty panel.
+        painter.fillRect(event->rect(), palette().window());
+        return;
+    }
+    painter.drawImage(QPointF(0, 0), frame);
+}
