@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPaintEvent>
+#include <QWindow>
 
 FacePanel::FacePanel(QWidget* parent) : QWidget(parent)
 {
@@ -17,7 +18,9 @@ void FacePanel::showFrame(const QImage& shown)
 
 void FacePanel::paintEvent(QPaintEvent* event)
 {
-    if (frame.isNull() && !firstFrameAsked) {
+    // Asked once, when the paint goes to the screen (not into a picture of the widget).
+    const QWindow* shownIn = window()->windowHandle();
+    if (frame.isNull() && !firstFrameAsked && shownIn != nullptr && shownIn->isExposed()) {
         firstFrameAsked = true;
         emit firstFrameWanted();
     }
