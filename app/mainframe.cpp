@@ -3,6 +3,7 @@
 #include "calculation.h"
 #include "copyable_label.h"
 #include "dose_calculation.h"
+#include "dose_text.h"
 #include "frame_request.h"
 
 #include <QAccessible>
@@ -170,6 +171,26 @@ void selectUnit(QComboBox* list, int index)
     list->setEditText(list->itemText(index));
 }
 
+// A unit typed in another spelling ("µSv/h") selects the item it names once the user leaves the
+// field or presses Return; a text that names none stays as typed, for Calculate to refuse.
+void selectTypedUnits(QComboBox* list, const std::array<std::u16string_view, 3>& items)
+{
+    QObject::connect(list->lineEdit(), &QLineEdit::editingFinished, list, [list, items] {
+        const int index = dosecalc::unitIndexOf(toView(list->currentText()), items);
+        if (index >= 0 && list->currentText() != list->itemText(index))
+            selectUnit(list, index);
+    });
+}
+
+// Whether a text is shown whole in the label at its font; a longer one would lose its start.
+dosecalc::DoseTextFits fitsIn(const QLabel* label)
+{
+    return [label](std::u16string_view text) {
+        const int room = label->contentsRect().width() - 2 * label->margin();
+        return label->fontMetrics().horizontalAdvance(toQString(text)) <= room;
+    };
+}
+
 QColor toQColor(dosecalc::GaugeColour colour)
 {
     return {colour.red, colour.green, colour.blue};
@@ -187,6 +208,8 @@ TMainForm::TMainForm(QWidget* owner, FrameDrawer drawFrameFunction)
     }();
     Q_UNUSED(accessibleAsWindow);
     loadLayout();
+    selectTypedUnits(ComboBox1, dosecalc::sievertUnitItems);
+    selectTypedUnits(ComboBox2, dosecalc::grayUnitItems);
     fillVerdictTable();
     angle = 0;
     const dosecalc::SceneSelectors start = dosecalc::startScene;
@@ -413,6 +436,7 @@ void TMainForm::Button1Click()
     input.sievertUnit = dosecalc::unitIndexOf(toView(sievertUnit), dosecalc::sievertUnitItems);
     input.grayUnit = dosecalc::unitIndexOf(toView(grayUnit), dosecalc::grayUnitItems);
     input.decimalSeparator = toView(decimalSeparator);
+    input.doseTextFits = fitsIn(lblSv);
 
     const dosecalc::CalculationOutcome outcome = dosecalc::calculate(input);
     if (const auto* error = std::get_if<dosecalc::InputError>(&outcome)) {

@@ -20,6 +20,7 @@ expected_files() {
   echo "bin/dosecalc"
   echo "share/applications/$app_id.desktop"
   echo "share/doc/dosecalc/LICENSE"
+  echo "share/doc/dosecalc/README.md"
   for size in $icon_sizes; do
     echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"
   done
@@ -95,6 +96,7 @@ else
   done
   echo "$depends" | grep -q "libqt6widgets6 (>= " || fail "Depends gives Qt no version (not from shlibdeps?)"
   echo "$depends" | tr ',' '\n' | grep -qx " *fonts-ipafont-gothic *" || fail "Depends lacks fonts-ipafont-gothic"
+  echo "$depends" | tr ',' '\n' | grep -qx " *qt6-translations-l10n *" || fail "Depends lacks qt6-translations-l10n"
   echo "$depends" | grep -q -- '-dev\b' && fail "Depends names a development package"
 
   dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $NF }' | sed 's|^\./usr/||' | LC_ALL=C sort >"$work/packaged"
