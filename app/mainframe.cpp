@@ -22,7 +22,6 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolTip>
-#include <QWindow>
 
 #include <cstddef>
 #include <optional>
@@ -241,16 +240,12 @@ void TMainForm::loadLayout()
 
     Splitter1 = place(new QSplitter(Qt::Vertical, this), "Splitter1", QRect(0, 0, clientWidth, 0));
 
-    Panel_V = place(new QWidget(this), "Panel_V", QRect(416, 0, 241, 177));
+    Panel_V = place(new FacePanel(this), "Panel_V", QRect(416, 0, 241, 177));
     Panel_V->setFocusPolicy(Qt::NoFocus);
-    auto* surfaceWindow = new QWindow;
-    surfaceWindow->setObjectName(QStringLiteral("Panel_V_Window"));
-    // Created at the panel's size, so the GL drawable has it from the first frame on.
-    surfaceWindow->resize(Panel_V->size());
-    QWidget* surfaceContainer = QWidget::createWindowContainer(surfaceWindow, Panel_V);
-    place(surfaceContainer, "Panel_V_Surface", Panel_V->rect());
-    surfaceContainer->setFocusPolicy(Qt::NoFocus);
-    panelDC.window = surfaceWindow;
+    panelDC.panel = Panel_V;
+    // The face appears with the window: its first paint draws the frame of the angle so far (0,
+    // the start face) instead of leaving the panel empty until the first tick.
+    connect(Panel_V, &FacePanel::firstFrameWanted, this, &TMainForm::drawFrameOfTheAngle);
 
     Timer_V = new QTimer(this);
     Timer_V->setObjectName(QStringLiteral("Timer_V"));
@@ -402,7 +397,7 @@ void TMainForm::bindRenderSurface()
     toge = std::make_unique<Toge>();
     toge->attach(&panelDC);
     // The viewport covers the panel's device pixels, so the face stays sharp on high-DPI screens.
-    const qreal ratio = panelDC.window->devicePixelRatio();
+    const qreal ratio = Panel_V->devicePixelRatio();
     toge->width = qRound(Panel_V->width() * ratio);
     toge->height = qRound(Panel_V->height() * ratio);
     toge->createContext();
@@ -509,6 +504,11 @@ void TMainForm::Timer_VTimer()
     // obscured); the angle runs on, so the first frame back shows the animation where it would be.
     if (!panelDC.onScreen())
         return;
+    drawFrameOfTheAngle();
+}
+
+void TMainForm::drawFrameOfTheAngle()
+{
     double bandValues[tickFrame::bandCount] = {};
     drawFrame(*toge, faceType, decorA, decorB, tickFrame::decorC, angle, tickFrame::angleScale,
               tickFrame::bandCount, bandValues, tickFrame::threshold, tickFrame::extra);
