@@ -13,12 +13,7 @@ seconds=${2:-30}
 "$root/scripts/install-deps.sh"
 . "$root/bench/machine.sh"
 
-other=$root/build/beside-$commit
-if [ ! -d "$other/src" ]; then
-  mkdir -p "$other"
-  git -C "$root" worktree add --detach "$other/src" "$commit" >/dev/null
-fi
-(root=$other/src && build_release "$other/release")
+build_commit_release "$commit"
 build_release "$root/build/bench"
 xvfb="$root/tests/run-with-xvfb.sh"
 weston="$root/tests/run-with-weston.sh"
