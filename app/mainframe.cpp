@@ -20,7 +20,6 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolTip>
-#include <QWindow>
 
 #include <cstddef>
 #include <variant>
@@ -192,15 +191,7 @@ void TMainForm::completeLayout()
     }
     fitLabelToParent(Label20);
 
-    auto* surfaceWindow = new QWindow;
-    surfaceWindow->setObjectName(QStringLiteral("Panel_V_Window"));
-    // Created at the panel's size, so the GL drawable has it from the first frame on.
-    surfaceWindow->resize(Panel_V->size());
-    QWidget* surfaceContainer = QWidget::createWindowContainer(surfaceWindow, Panel_V);
-    surfaceContainer->setObjectName(QStringLiteral("Panel_V_Surface"));
-    surfaceContainer->setGeometry(Panel_V->rect());
-    surfaceContainer->setFocusPolicy(Qt::NoFocus);
-    panelDC.window = surfaceWindow;
+    panelDC.panel = Panel_V;
 
     Timer_V = new QTimer(this);
     Timer_V->setObjectName(QStringLiteral("Timer_V"));
@@ -221,6 +212,9 @@ void TMainForm::completeLayout()
 void TMainForm::connectHandlers()
 {
     connect(Timer_V, &QTimer::timeout, this, &TMainForm::Timer_VTimer);
+    // The face appears with the window: its first paint draws the frame of the angle so far (0,
+    // the start face) instead of leaving the panel empty until the first tick.
+    connect(Panel_V, &FacePanel::firstFrameWanted, this, &TMainForm::drawFrameOfTheAngle);
     connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
     // Return in any input field calculates, as on a calculator.
@@ -252,7 +246,7 @@ void TMainForm::bindRenderSurface()
     toge = std::make_unique<Toge>();
     toge->attach(&panelDC);
     // The viewport covers the panel's device pixels, so the face stays sharp on high-DPI screens.
-    const qreal ratio = panelDC.window->devicePixelRatio();
+    const qreal ratio = Panel_V->devicePixelRatio();
     toge->width = qRound(Panel_V->width() * ratio);
     toge->height = qRound(Panel_V->height() * ratio);
     toge->createContext();
@@ -364,6 +358,11 @@ void TMainForm::Timer_VTimer()
     // obscured); the angle runs on, so the first frame back shows the animation where it would be.
     if (!panelDC.onScreen())
         return;
+    drawFrameOfTheAngle();
+}
+
+void TMainForm::drawFrameOfTheAngle()
+{
     double bandValues[tickFrame::bandCount] = {};
     drawFrame(*toge, faceType, decorA, decorB, tickFrame::decorC, angle, tickFrame::angleScale,
               tickFrame::bandCount, bandValues, tickFrame::threshold, tickFrame::extra);

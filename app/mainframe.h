@@ -1,5 +1,6 @@
 #pragma once
 
+#include "face_panel.h"
 #include "frame_setup.h"
 #include "toge.h"
 #include "toge_qt.h"
@@ -14,7 +15,6 @@
 #include <memory>
 
 class QTimer;
-class QWindow;
 
 // One verdict level as the window shows it: the scene to draw, the headline and the advice.
 struct ViewData {
@@ -48,7 +48,7 @@ public:
     std::int32_t currentAngle() const { return angle; }
     dosecalc::SceneSelectors currentScene() const { return {faceType, decorA, decorB}; }
     const Toge& renderSurface() const { return *toge; }
-    QWindow* surfaceWindow() const { return panelDC.window; }
+    const FacePanel* facePanel() const { return Panel_V; }
 
 public slots:
     void Button1Click();     // Calculate
@@ -65,6 +65,7 @@ private:
     void tabToSelectedRoute();
     int selectedRoute() const;
     void showVerdict(const dosecalc::Verdict& verdict);
+    void drawFrameOfTheAngle();
 
     // The layout's timer (the form holds widgets only).
     QTimer* Timer_V = nullptr;

@@ -16,12 +16,7 @@ shift 3
 "$root/scripts/install-deps.sh"
 . "$root/bench/machine.sh"
 
-other=$root/build/beside-$commit
-if [ ! -d "$other/src" ]; then
-  mkdir -p "$other"
-  git -C "$root" worktree add --detach "$other/src" "$commit" >/dev/null
-fi
-(root=$other/src && build_release "$other/release")
+build_commit_release "$commit"
 build_release "$root/build/bench"
 
 describe_machine

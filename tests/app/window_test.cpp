@@ -58,6 +58,10 @@ protected:
         timer->stop();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        // The panel's first paint asks for the first frame; the tests count the ticks' frames.
+        ASSERT_TRUE(QTest::qWaitFor([] { return !recordedFrames().empty(); }, 5000));
+        firstFrames = recordedFrames();
+        recordedFrames().clear();
     }
 
     void TearDown() override { form.reset(); }
@@ -107,6 +111,7 @@ protected:
     std::unique_ptr<TMainForm> form;
     QTimer* timer = nullptr;
     bool timerWasActive = false;
+    std::vector<RecordedFrame> firstFrames; // drawn before the first tick
 };
 
 TEST_F(Window, StartsWithTheLayoutsTextsAndDefaults)
@@ -631,6 +636,25 @@ TEST_F(Window, NumbersFollowTheUsersLocale)
     type("EdtSv", QStringLiteral("2.5"));
     calculate();
     EXPECT_EQ(label("lblSv")->text(), QStringLiteral(" 21.90"));
+}
+
+TEST_F(Window, TheFirstFrameComesWithTheWindowNotATickLater)
+{
+    // Drawn once, when the panel is first painted, as a tick would draw angle 0 of the start face.
+    ASSERT_EQ(firstFrames.size(), 1U);
+    const RecordedFrame& first = firstFrames.front();
+    EXPECT_EQ(first.surface, &form->renderSurface());
+    EXPECT_EQ(first.angle, 0);
+    EXPECT_EQ(first.faceType, 1);
+    EXPECT_EQ(first.decorA, 0);
+    EXPECT_EQ(first.decorB, 0);
+    EXPECT_EQ(first.decorC, 45);
+    EXPECT_EQ(first.bands, std::vector<double>(14, 0.0));
+    EXPECT_EQ(form->currentAngle(), 0);
+    // Later paints draw nothing: the ticks make the frames.
+    form->repaint();
+    child<QWidget>("Panel_V")->repaint();
+    EXPECT_TRUE(recordedFrames().empty());
 }
 
 TEST_F(Window, EachTickAdvancesTheAngleAndDrawsTheCurrentScene)
