@@ -331,7 +331,8 @@ void TMainForm::showStartScene()
 void TMainForm::Button2Click()
 {
     showStartScene();
-    RadioGroup2_Item1->setChecked(true); // switches the window to the food state if air was selected
+    // Switches the window to the food state if air was selected.
+    RadioGroup2_Item1->setChecked(true);
     for (QLineEdit* field : {EdtBq_I, EdtBq_Cs137, EdtBq_Cs134, EdtSv, EdtGy})
         field->setText(QStringLiteral("0"));
     Edt_C_Bq->setText(QStringLiteral("1"));

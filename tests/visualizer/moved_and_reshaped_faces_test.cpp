@@ -108,7 +108,8 @@ TEST(ShiftedAndResizedFaces, WhereThePartsGoHowLargeTheyAreAndTheInnerShapesStay
 TEST(LopsidedFace, OnlyTheRightEyeAndPupilGrowAndTheDisksLieInsideTheEyes)
 {
     const Shapes face = drawn(drawFace33, 0, true);
-    const double sizes[] = {3.5, 2, 0.6, 0.6, 1.2, 0.5, 2, 2, 2, 2, 1, 1}; // radius, or disk's outer
+    // Each shape's radius, or a disk's outer radius.
+    const double sizes[] = {3.5, 2, 0.6, 0.6, 1.2, 0.5, 2, 2, 2, 2, 1, 1};
     ASSERT_EQ(face.size(), 12U);
     for (std::size_t i = 0; i < face.size(); ++i)
         EXPECT_EQ(face[i].params[face[i].kind == glrecord::DrawnShape::Kind::disk ? 1 : 0], sizes[i]) << i;

@@ -192,7 +192,8 @@ Image cut(const Image& sheet, int left, int top, int width, int height)
 TEST_F(PictureTools, TheCatalogueSheetLabelsEveryTileWithItsId)
 {
     const std::string out = (dir / "catalogue.png").string();
-    setenv("DOSECALC_TOOLS_BUILT", "1", 1); // ctest runs on a built tree; the script must not build it
+    // ctest runs on a built tree; the script must not build it.
+    setenv("DOSECALC_TOOLS_BUILT", "1", 1);
     const ToolRun r = runTool({"/bin/sh", CATALOGUE_SCRIPT, BUILD_TREE, out, "45"}, dir);
     ASSERT_EQ(r.status, 0) << r.err;
     const Image sheet = pngfile::read(out);

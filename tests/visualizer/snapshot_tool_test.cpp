@@ -177,7 +177,8 @@ TEST_F(SnapshotTool, ABatchWithABadLineRendersNothing)
 TEST_F(SnapshotTool, TheVerdictStripScriptPutsTheNineLevelsSideBySide)
 {
     const fs::path out = dir / "strip.png";
-    setenv("DOSECALC_TOOLS_BUILT", "1", 1); // ctest runs on a built tree; the script must not build it
+    // ctest runs on a built tree; the script must not build it.
+    setenv("DOSECALC_TOOLS_BUILT", "1", 1);
     const ToolRun r = run({"/bin/sh", STRIP_SCRIPT, BUILD_TREE, out.string(), "44"}, false);
     ASSERT_EQ(r.status, 0) << r.err;
     const headless::Image strip = pngfile::read(out.string());

@@ -14,15 +14,25 @@ namespace {
 // designed: it decides which way a bar is wound, and so whether it shows its black front or its
 // back. A glyph with no full bar through the centre fills the centre square with a third bar, so
 // that its arms meet.
-constexpr Stroke upTee[] = {RectStroke{-15, 15, -1, 1}, RectStroke{-1, 1, 0, -15}};                  // B7  ┴
-constexpr Stroke downTee[] = {RectStroke{-15, 15, -1, 1}, RectStroke{-1, 1, 0, 15}};                 // B8  ┬
-constexpr Stroke rightTee[] = {RectStroke{15, 0, -1, 1}, RectStroke{-1, 1, 15, -15}};                // B9  ├
-constexpr Stroke leftTee[] = {RectStroke{-15, 0, -1, 1}, RectStroke{-1, 1, 15, -15}};                // B10 ┤
-constexpr Stroke downRight[] = {RectStroke{15, 0, -1, 1}, RectStroke{-1, 1, 15, 0}, RectStroke{-1, 1, -1, 1}};   // B11 ┌
-constexpr Stroke downLeft[] = {RectStroke{-15, 0, -1, 1}, RectStroke{-1, 1, 15, 0}, RectStroke{-1, 1, -1, 1}};   // B12 ┐
-constexpr Stroke upRight[] = {RectStroke{15, 0, -1, 1}, RectStroke{-1, 1, -15, 0}, RectStroke{-1, 1, -1, 1}};    // B13 └
-constexpr Stroke upLeft[] = {RectStroke{-15, 0, -1, 1}, RectStroke{-1, 1, -15, 0}, RectStroke{-1, 1, -1, 1}};    // B14 ┘
-constexpr Stroke cross[] = {RectStroke{-15, 15, -1, 1}, RectStroke{-1, 1, 15, -15}};                 // B15 ┼, B16 with a dot
+
+// B7  ┴
+constexpr Stroke upTee[] = {RectStroke{-15, 15, -1, 1}, RectStroke{-1, 1, 0, -15}};
+// B8  ┬
+constexpr Stroke downTee[] = {RectStroke{-15, 15, -1, 1}, RectStroke{-1, 1, 0, 15}};
+// B9  ├
+constexpr Stroke rightTee[] = {RectStroke{15, 0, -1, 1}, RectStroke{-1, 1, 15, -15}};
+// B10 ┤
+constexpr Stroke leftTee[] = {RectStroke{-15, 0, -1, 1}, RectStroke{-1, 1, 15, -15}};
+// B11 ┌
+constexpr Stroke downRight[] = {RectStroke{15, 0, -1, 1}, RectStroke{-1, 1, 15, 0}, RectStroke{-1, 1, -1, 1}};
+// B12 ┐
+constexpr Stroke downLeft[] = {RectStroke{-15, 0, -1, 1}, RectStroke{-1, 1, 15, 0}, RectStroke{-1, 1, -1, 1}};
+// B13 └
+constexpr Stroke upRight[] = {RectStroke{15, 0, -1, 1}, RectStroke{-1, 1, -15, 0}, RectStroke{-1, 1, -1, 1}};
+// B14 ┘
+constexpr Stroke upLeft[] = {RectStroke{-15, 0, -1, 1}, RectStroke{-1, 1, -15, 0}, RectStroke{-1, 1, -1, 1}};
+// B15 ┼, B16 with a dot
+constexpr Stroke cross[] = {RectStroke{-15, 15, -1, 1}, RectStroke{-1, 1, 15, -15}};
 
 constexpr std::int32_t firstGlyph = 7;
 constexpr std::array<std::span<const Stroke>, 10> glyphs{upTee,    downTee, rightTee, leftTee, downRight,

@@ -18,7 +18,8 @@ const std::vector<double> excitedBands(14, 100.0);
 // "face07-calm-045", "A09-face1-250": sorted by catalogue and id in a listing.
 std::string nameOf(const CatalogueEntry& entry, const char* variant, std::int32_t angle)
 {
-    const std::string prefix = entry.isFace() ? "face" : entry.label().substr(0, 1); // the letter of "A9"
+    // "face", or the letter of "A9".
+    const std::string prefix = entry.isFace() ? "face" : entry.label().substr(0, 1);
     char name[48];
     std::snprintf(name, sizeof name, "%s%02d-%s-%03d", prefix.c_str(), static_cast<int>(entry.id), variant,
                   static_cast<int>(angle));
@@ -31,7 +32,8 @@ std::vector<ReferenceFrame> referenceFrames()
 {
     std::vector<ReferenceFrame> frames;
     for (const CatalogueEntry& entry : catalogueEntries())
-        for (const bool second : {false, true}) // a face calm and excited, a decoration alone and over face 1
+        // A face calm and excited, a decoration alone and over face 1.
+        for (const bool second : {false, true})
             for (const std::int32_t angle : angles) {
                 headless::FrameRequest request;
                 request.angle = angle;
