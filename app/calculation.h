@@ -41,8 +41,8 @@ struct CalculationInput {
 };
 
 struct CalculationResult {
-    double dose = 0.0;        // annual dose in mSv, unrounded
-    std::u16string doseText;  // the dose as "%6.2f", or its short form where that does not fit
+    double dose = 0.0;       // annual dose in mSv, unrounded
+    std::u16string doseText; // the dose as "%6.2f", or its short form where that does not fit
     Verdict verdict;
     DoseTerms terms{};            // what the dose is the sum of, in mSv per year
     std::u16string breakdownText; // the terms as the dose's tooltip lists them

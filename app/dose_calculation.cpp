@@ -42,7 +42,8 @@ char16_t asciiLower(char16_t unit)
     return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit - u'A' + u'a') : unit;
 }
 
-// The prefix letter as listed (m is milli, M would be mega); the rest, "Sv/h" or "Gy/h", in any case.
+// The prefix letter as listed (m is milli, M would be mega); the rest, "Sv/h" or "Gy/h", in any
+// case.
 bool namesUnit(std::u16string_view typed, std::u16string_view listed)
 {
     if (typed.size() != listed.size() || typed.empty() || typed.front() != listed.front())
@@ -84,7 +85,9 @@ DoseBreakdown doseBreakdown(const DoseInputs& in)
 {
     DoseBreakdown breakdown;
     auto& terms = breakdown.terms;
-    const auto termOf = [&terms](DoseTerm term) -> long double& { return terms[static_cast<std::size_t>(term)]; };
+    const auto termOf = [&terms](DoseTerm term) -> long double& {
+        return terms[static_cast<std::size_t>(term)];
+    };
     if (in.route == airRoute) {
         termOf(DoseTerm::iodine131) = daysPerYear * in.iodine131 * airIodine131;
         termOf(DoseTerm::caesium137) = daysPerYear * in.caesium137 * airCaesium137;

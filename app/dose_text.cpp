@@ -8,7 +8,8 @@ namespace {
 
 // The dose with two digits after the point in the given notation, as std::to_chars writes it,
 // with the given decimal separator.
-std::u16string twoDecimals(double dose, std::chars_format notation, std::u16string_view decimalSeparator)
+std::u16string twoDecimals(double dose, std::chars_format notation,
+                           std::u16string_view decimalSeparator)
 {
     // Fixed notation of the largest double has 309 integer digits.
     char digits[400];

@@ -20,6 +20,7 @@ std::u16string shortDoseText(double dose, std::u16string_view decimalSeparator);
 
 // The dose as "%6.2f" prints it (formatDose) where that text fits; else its short form, so that a
 // dose too long to be shown whole is never cut down to a part that reads as another number.
-std::u16string doseText(double dose, std::u16string_view decimalSeparator, const DoseTextFits& fits);
+std::u16string doseText(double dose, std::u16string_view decimalSeparator,
+                        const DoseTextFits& fits);
 
 } // namespace dosecalc

@@ -85,7 +85,9 @@ void fitLabelToParent(QLabel* label)
     if (excess <= 0 || label->text().size() < 2)
         return;
     QFont font = label->font();
-    font.setLetterSpacing(QFont::AbsoluteSpacing, -static_cast<qreal>(excess) / static_cast<qreal>(label->text().size() - 1));
+    font.setLetterSpacing(QFont::AbsoluteSpacing,
+                          -static_cast<qreal>(excess)
+                              / static_cast<qreal>(label->text().size() - 1));
     label->setFont(font);
     label->adjustSize();
 }
@@ -256,8 +258,9 @@ void TMainForm::tabToSelectedRoute()
 {
     // The group is one tab stop, at its selected item (the first when none is); the arrow keys
     // move between the items.
-    QAbstractButton* stop = RadioGroup2_Items->checkedButton() != nullptr ? RadioGroup2_Items->checkedButton()
-                                                                           : RadioGroup2_Item0;
+    QAbstractButton* stop = RadioGroup2_Items->checkedButton() != nullptr
+                                ? RadioGroup2_Items->checkedButton()
+                                : RadioGroup2_Item0;
     for (QAbstractButton* item : RadioGroup2_Items->buttons())
         item->setFocusPolicy(item == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
@@ -270,8 +273,8 @@ int TMainForm::selectedRoute() const
 void TMainForm::Button1Click()
 {
     const QString decimalSeparator = QLocale().decimalPoint();
-    const QString texts[] = {EdtBq_I->text(), EdtBq_Cs137->text(), EdtBq_Cs134->text(),
-                             Edt_C_Bq->text(), EdtSv->text(), EdtGy->text()};
+    const QString texts[] = {EdtBq_I->text(),  EdtBq_Cs137->text(), EdtBq_Cs134->text(),
+                             Edt_C_Bq->text(), EdtSv->text(),       EdtGy->text()};
     const QString sievertUnit = ComboBox1->currentText();
     const QString grayUnit = ComboBox2->currentText();
 
@@ -347,7 +350,8 @@ void TMainForm::RadioGroup2Click()
     Edt_C_Bq->setVisible(!air);
     Label2->setVisible(!air);
     Label23->setVisible(!air);
-    setLabelText(Label22, air ? QStringLiteral("1m^2あたり・・・") : QStringLiteral("1kg / 1L あたり・・・"));
+    setLabelText(Label22, air ? QStringLiteral("1m^2あたり・・・")
+                              : QStringLiteral("1kg / 1L あたり・・・"));
 }
 
 void TMainForm::Timer_VTimer()

@@ -28,13 +28,22 @@ const Press presses[] = {
     {"air route, I-131 1000, 0.114 uSv/h",
      {.iodine131 = u"1000", .sievertRate = u"0.114", .route = dosecalc::airRoute}},
     {"food route, every field",
-     {.iodine131 = u"120", .caesium137 = u"85.5", .caesium134 = u"3e2", .intake = u"2.5",
-      .sievertRate = u"0.35", .grayRate = u"0.1"}},
+     {.iodine131 = u"120",
+      .caesium137 = u"85.5",
+      .caesium134 = u"3e2",
+      .intake = u"2.5",
+      .sievertRate = u"0.35",
+      .grayRate = u"0.1"}},
     {"full-width digits and blanks",
-     {.iodine131 = u"　１２．５　", .caesium137 = u"０", .caesium134 = u"０", .intake = u"１",
-      .sievertRate = u"０．１１４", .grayRate = u"０"}},
+     {.iodine131 = u"　１２．５　",
+      .caesium137 = u"０",
+      .caesium134 = u"０",
+      .intake = u"１",
+      .sievertRate = u"０．１１４",
+      .grayRate = u"０"}},
     {"refused: letters in the first field", {.iodine131 = u"abc"}},
-    {"refused: too large (1e308 terms)", {.iodine131 = u"1e308", .caesium137 = u"1e308", .intake = u"1e308"}},
+    {"refused: too large (1e308 terms)",
+     {.iodine131 = u"1e308", .caesium137 = u"1e308", .intake = u"1e308"}},
     {"400-digit numeral", {.sievertRate = longNumeral}},
 };
 
@@ -43,8 +52,9 @@ const Press presses[] = {
 int main(int argc, char* argv[])
 {
     for (const Press& press : presses)
-        benchmark::RegisterBenchmark((std::string("calculate/") + press.name).c_str(),
-                                     [&press](benchmark::State& state) { calculate(state, press); });
+        benchmark::RegisterBenchmark(
+            (std::string("calculate/") + press.name).c_str(),
+            [&press](benchmark::State& state) { calculate(state, press); });
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 2;

@@ -66,10 +66,11 @@ TEST(Calculate, TypedInputsGiveTheDoseTextAndVerdict)
 TEST(Calculate, EveryFieldMustHoldANonNegativeNumber)
 {
     std::u16string_view CalculationInput::*const fields[] = {
-        &CalculationInput::iodine131,   &CalculationInput::caesium137, &CalculationInput::caesium134,
-        &CalculationInput::intake,      &CalculationInput::sievertRate, &CalculationInput::grayRate,
+        &CalculationInput::iodine131, &CalculationInput::caesium137,  &CalculationInput::caesium134,
+        &CalculationInput::intake,    &CalculationInput::sievertRate, &CalculationInput::grayRate,
     };
-    for (const std::u16string_view bad : {u"", u"abc", u"-1", u"-1e-300", u"inf", u"nan", u"1,5", u"1e"}) {
+    for (const std::u16string_view bad :
+         {u"", u"abc", u"-1", u"-1e-300", u"inf", u"nan", u"1,5", u"1e"}) {
         for (const auto field : fields) {
             for (const int route : {dosecalc::airRoute, dosecalc::foodRoute}) {
                 CalculationInput in;
@@ -110,7 +111,8 @@ TEST(Calculate, ADoseBeyondTheDoubleRangeIsTooLarge)
 {
     // An infinite intake times concentrations of 0 would be NaN, classified as safe.
     expectError({.intake = u"1e400"}, InputError::tooLarge, "NaN dose");
-    expectError({.iodine131 = u"1e308", .intake = u"1e308"}, InputError::tooLarge, "overflowing product");
+    expectError({.iodine131 = u"1e308", .intake = u"1e308"}, InputError::tooLarge,
+                "overflowing product");
     expectError({.sievertRate = u"1.7976931348623157e308", .sievertUnit = 2}, InputError::tooLarge,
                 "overflowing rate");
     // Finite in extended precision: zero concentrations add zero.
@@ -132,8 +134,10 @@ TEST(Calculate, ReturnsTheTermsAndTheirBreakdown)
     CalculationInput in{.caesium137 = u"20000", .sievertRate = u"2.1667"};
     const CalculationResult result = expectResult(in);
     EXPECT_EQ(result.doseText, u"113.88");
-    EXPECT_EQ(result.terms[static_cast<std::size_t>(dosecalc::DoseTerm::caesium137)], 0x1.7b9999999999a0f2p+6L);
-    EXPECT_EQ(result.terms[static_cast<std::size_t>(dosecalc::DoseTerm::sievertRate)], 0x1.2faf46aa087ca90cp+4L);
+    EXPECT_EQ(result.terms[static_cast<std::size_t>(dosecalc::DoseTerm::caesium137)],
+              0x1.7b9999999999a0f2p+6L);
+    EXPECT_EQ(result.terms[static_cast<std::size_t>(dosecalc::DoseTerm::sievertRate)],
+              0x1.2faf46aa087ca90cp+4L);
     EXPECT_EQ(result.breakdownText, u"内訳（1年間）\n"
                                     u"セシウム137（飲食物）  94.90 mSv  83 %\n"
                                     u"空間線量率 (Sv/h)      18.98 mSv  17 %");

@@ -1,5 +1,5 @@
-#include "calculation.h"
 #include "dose_breakdown.h"
+#include "calculation.h"
 #include "dose_calculation.h"
 
 #include <gtest/gtest.h>
@@ -22,13 +22,13 @@ std::size_t indexOf(DoseTerm term)
 
 // The terms of the five inputs below, worked out independently with exact rational arithmetic
 // rounding every product to the 64-bit significand of x87 extended precision.
-constexpr long double airIodine1000 = 0x1.59ba5e353f7cf184p+1L;    // 2.701
-constexpr long double airCaesium137_1000 = 0x1.c7851eb851eb82ccp+3L; // 14.235
-constexpr long double airCaesium134_1000 = 0x1.d333333333333df6p+2L; // 7.3
-constexpr long double foodIodine2x100 = 0x1.9b22d0e560419808p+0L;   // 1.606
+constexpr long double airIodine1000 = 0x1.59ba5e353f7cf184p+1L;        // 2.701
+constexpr long double airCaesium137_1000 = 0x1.c7851eb851eb82ccp+3L;   // 14.235
+constexpr long double airCaesium134_1000 = 0x1.d333333333333df6p+2L;   // 7.3
+constexpr long double foodIodine2x100 = 0x1.9b22d0e560419808p+0L;      // 1.606
 constexpr long double foodCaesium137_2x100 = 0x1.e5e353f7ced91ff0p-1L; // 0.949
 constexpr long double foodCaesium134_2x100 = 0x1.63126e978d4fd2eap+0L; // 1.387
-constexpr long double sievert0114Micro = 0x1.ff4dbdf8f4730932p-1L;  // 0.99864
+constexpr long double sievert0114Micro = 0x1.ff4dbdf8f4730932p-1L;     // 0.99864
 constexpr long double gray1Milli = 8760.0L;
 
 TEST(DoseBreakdown, EachTermAloneIsItsExtendedProductAndTheOthersAreZero)
@@ -40,13 +40,29 @@ TEST(DoseBreakdown, EachTermAloneIsItsExtendedProductAndTheOthersAreZero)
         long double value;
     };
     const Case cases[] = {
-        {"air I-131 1000", {.iodine131 = 1000, .intake = 5, .route = airRoute}, DoseTerm::iodine131, airIodine1000},
-        {"air Cs-137 1000", {.caesium137 = 1000, .intake = 5, .route = airRoute}, DoseTerm::caesium137, airCaesium137_1000},
-        {"air Cs-134 1000", {.caesium134 = 1000, .intake = 5, .route = airRoute}, DoseTerm::caesium134, airCaesium134_1000},
-        {"food 2 x I-131 100", {.iodine131 = 100, .intake = 2}, DoseTerm::iodine131, foodIodine2x100},
-        {"food 2 x Cs-137 100", {.caesium137 = 100, .intake = 2}, DoseTerm::caesium137,
+        {"air I-131 1000",
+         {.iodine131 = 1000, .intake = 5, .route = airRoute},
+         DoseTerm::iodine131,
+         airIodine1000},
+        {"air Cs-137 1000",
+         {.caesium137 = 1000, .intake = 5, .route = airRoute},
+         DoseTerm::caesium137,
+         airCaesium137_1000},
+        {"air Cs-134 1000",
+         {.caesium134 = 1000, .intake = 5, .route = airRoute},
+         DoseTerm::caesium134,
+         airCaesium134_1000},
+        {"food 2 x I-131 100",
+         {.iodine131 = 100, .intake = 2},
+         DoseTerm::iodine131,
+         foodIodine2x100},
+        {"food 2 x Cs-137 100",
+         {.caesium137 = 100, .intake = 2},
+         DoseTerm::caesium137,
          foodCaesium137_2x100},
-        {"food 2 x Cs-134 100", {.caesium134 = 100, .intake = 2}, DoseTerm::caesium134,
+        {"food 2 x Cs-134 100",
+         {.caesium134 = 100, .intake = 2},
+         DoseTerm::caesium134,
          foodCaesium134_2x100},
         {"0.114 uSv/h", {.sievertRate = 0.114}, DoseTerm::sievertRate, sievert0114Micro},
         {"1 mGy/h", {.grayRate = 1, .grayUnit = 2}, DoseTerm::grayRate, gray1Milli},
@@ -54,7 +70,8 @@ TEST(DoseBreakdown, EachTermAloneIsItsExtendedProductAndTheOthersAreZero)
     for (const Case& c : cases) {
         const dosecalc::DoseBreakdown breakdown = dosecalc::doseBreakdown(c.inputs);
         for (std::size_t index = 0; index < dosecalc::doseTermCount; ++index)
-            EXPECT_EQ(breakdown.terms[index], index == indexOf(c.term) ? c.value : 0.0L) << c.name << " term " << index;
+            EXPECT_EQ(breakdown.terms[index], index == indexOf(c.term) ? c.value : 0.0L)
+                << c.name << " term " << index;
         EXPECT_EQ(breakdown.dose, static_cast<double>(c.value)) << c.name;
         EXPECT_EQ(dosecalc::annualDose(c.inputs), breakdown.dose) << c.name;
     }
@@ -69,15 +86,43 @@ TEST(DoseBreakdown, AllTermsTogetherOnEachRoute)
         double dose; // worked out as the terms are: each sum rounded to double
     };
     const Case cases[] = {
-        {"food", {.iodine131 = 100, .caesium137 = 100, .caesium134 = 100, .intake = 2, .sievertRate = 0.114, .grayRate = 1, .grayUnit = 2},
-         {foodIodine2x100, foodCaesium137_2x100, foodCaesium134_2x100, sievert0114Micro, gray1Milli},
+        {"food",
+         {.iodine131 = 100,
+          .caesium137 = 100,
+          .caesium134 = 100,
+          .intake = 2,
+          .sievertRate = 0.114,
+          .grayRate = 1,
+          .grayUnit = 2},
+         {foodIodine2x100, foodCaesium137_2x100, foodCaesium134_2x100, sievert0114Micro,
+          gray1Milli},
          0x1.11e7866e43aa8p+13},
-        {"air", {.iodine131 = 1000, .caesium137 = 1000, .caesium134 = 1000, .intake = 2, .sievertRate = 0.114, .grayRate = 1, .route = airRoute, .grayUnit = 2},
+        {"air",
+         {.iodine131 = 1000,
+          .caesium137 = 1000,
+          .caesium134 = 1000,
+          .intake = 2,
+          .sievertRate = 0.114,
+          .grayRate = 1,
+          .route = airRoute,
+          .grayUnit = 2},
          {airIodine1000, airCaesium137_1000, airCaesium134_1000, sievert0114Micro, gray1Milli},
          0x1.1289e08aefb2bp+13},
-        {"no route: no concentration term", {.iodine131 = 100, .caesium137 = 100, .caesium134 = 100, .intake = 2, .sievertRate = 0.114, .grayRate = 1, .route = dosecalc::noRoute, .grayUnit = 2},
-         {0, 0, 0, sievert0114Micro, gray1Milli}, 0x1.11c7fd36f7e3dp+13},
-        {"food with intake 0", {.iodine131 = 1e6, .caesium137 = 1e6, .caesium134 = 1e6, .intake = 0}, {0, 0, 0, 0, 0}, 0.0},
+        {"no route: no concentration term",
+         {.iodine131 = 100,
+          .caesium137 = 100,
+          .caesium134 = 100,
+          .intake = 2,
+          .sievertRate = 0.114,
+          .grayRate = 1,
+          .route = dosecalc::noRoute,
+          .grayUnit = 2},
+         {0, 0, 0, sievert0114Micro, gray1Milli},
+         0x1.11c7fd36f7e3dp+13},
+        {"food with intake 0",
+         {.iodine131 = 1e6, .caesium137 = 1e6, .caesium134 = 1e6, .intake = 0},
+         {0, 0, 0, 0, 0},
+         0.0},
     };
     for (const Case& c : cases) {
         const dosecalc::DoseBreakdown breakdown = dosecalc::doseBreakdown(c.inputs);
@@ -110,21 +155,52 @@ TEST(DoseBreakdown, TheTermsAddUpToTheShownDose)
         {"1 uSv/h and 1 mGy/h", {.sievertRate = u"1", .grayRate = u"1", .grayUnit = 2}},
         {"0.114 uSv/h", {.sievertRate = u"0.114"}},
         {"food intake 0",
-         {.iodine131 = u"5", .caesium137 = u"5", .caesium134 = u"5", .intake = u"0", .sievertRate = u"0.3",
-          .grayRate = u"0.3", .sievertUnit = 0, .grayUnit = 2}},
+         {.iodine131 = u"5",
+          .caesium137 = u"5",
+          .caesium134 = u"5",
+          .intake = u"0",
+          .sievertRate = u"0.3",
+          .grayRate = u"0.3",
+          .sievertUnit = 0,
+          .grayUnit = 2}},
         {"air ignores a huge intake",
-         {.iodine131 = u"5", .caesium137 = u"7", .caesium134 = u"9", .intake = u"1e400", .sievertRate = u"0.3",
-          .grayRate = u"0.3", .route = airRoute, .sievertUnit = 2, .grayUnit = 0}},
+         {.iodine131 = u"5",
+          .caesium137 = u"7",
+          .caesium134 = u"9",
+          .intake = u"1e400",
+          .sievertRate = u"0.3",
+          .grayRate = u"0.3",
+          .route = airRoute,
+          .sievertUnit = 2,
+          .grayUnit = 0}},
         {"every term",
-         {.iodine131 = u"1.5", .caesium137 = u"300", .caesium134 = u"250", .intake = u"1.5", .sievertRate = u"0.25",
-          .grayRate = u"40", .grayUnit = 0}},
+         {.iodine131 = u"1.5",
+          .caesium137 = u"300",
+          .caesium134 = u"250",
+          .intake = u"1.5",
+          .sievertRate = u"0.25",
+          .grayRate = u"40",
+          .grayUnit = 0}},
         {"large",
-         {.iodine131 = u"1e300", .caesium137 = u"3e299", .caesium134 = u"7e299", .intake = u"2e3",
-          .sievertRate = u"1e300", .grayRate = u"1e300", .sievertUnit = 2, .grayUnit = 2}},
-        {"next to the largest double", {.sievertRate = u"1e304", .grayRate = u"1e304", .sievertUnit = 2, .grayUnit = 2}},
+         {.iodine131 = u"1e300",
+          .caesium137 = u"3e299",
+          .caesium134 = u"7e299",
+          .intake = u"2e3",
+          .sievertRate = u"1e300",
+          .grayRate = u"1e300",
+          .sievertUnit = 2,
+          .grayUnit = 2}},
+        {"next to the largest double",
+         {.sievertRate = u"1e304", .grayRate = u"1e304", .sievertUnit = 2, .grayUnit = 2}},
         {"tiny",
-         {.iodine131 = u"1e-300", .caesium137 = u"3e-310", .caesium134 = u"5e-320", .intake = u"1e-5",
-          .sievertRate = u"1e-305", .grayRate = u"4e-320", .sievertUnit = 0, .grayUnit = 0}},
+         {.iodine131 = u"1e-300",
+          .caesium137 = u"3e-310",
+          .caesium134 = u"5e-320",
+          .intake = u"1e-5",
+          .sievertRate = u"1e-305",
+          .grayRate = u"4e-320",
+          .sievertUnit = 0,
+          .grayUnit = 0}},
         {"tinier than the dose can hold", {.sievertRate = u"5e-324", .sievertUnit = 0}},
         {"boundary 7000", {.grayRate = u"0.7990867579908676", .grayUnit = 2}},
     };
@@ -141,7 +217,8 @@ TEST(DoseBreakdown, TheTermsAddUpToTheShownDose)
 TEST(DoseBreakdown, AZeroDoseHoldsEvenATermTooSmallForIt)
 {
     // 5e-324 nSv/h is 4.3e-327 mSv a year: a term in extended precision, 0 as a double.
-    const dosecalc::DoseBreakdown breakdown = dosecalc::doseBreakdown({.sievertRate = 5e-324, .sievertUnit = 0});
+    const dosecalc::DoseBreakdown breakdown =
+        dosecalc::doseBreakdown({.sievertRate = 5e-324, .sievertUnit = 0});
     EXPECT_GT(breakdown.terms[indexOf(DoseTerm::sievertRate)], 0.0L);
     EXPECT_EQ(breakdown.dose, 0.0);
     EXPECT_TRUE(dosecalc::breakdownLines(breakdown).empty());
@@ -161,15 +238,26 @@ TEST(BreakdownLines, NonZeroTermsLargestFirstWithTheirShares)
     };
     const Case cases[] = {
         {"one term", {0, 0, 0, 0, 8760}, {{DoseTerm::grayRate, 100}}},
-        {"zero terms left out", {0, 5, 0, 0, 3}, {{DoseTerm::caesium137, 63}, {DoseTerm::grayRate, 38}}},
-        {"a third each, equal ones in the order of the sum", {1, 1, 1, 0, 0},
+        {"zero terms left out",
+         {0, 5, 0, 0, 3},
+         {{DoseTerm::caesium137, 63}, {DoseTerm::grayRate, 38}}},
+        {"a third each, equal ones in the order of the sum",
+         {1, 1, 1, 0, 0},
          {{DoseTerm::iodine131, 33}, {DoseTerm::caesium137, 33}, {DoseTerm::caesium134, 33}}},
-        {"equal dose rates", {0, 0, 0, 8.76L, 8.76L}, {{DoseTerm::sievertRate, 50}, {DoseTerm::grayRate, 50}}},
-        {"largest first, not in the order of the sum", {0.5L, 2, 0, 10, 0},
+        {"equal dose rates",
+         {0, 0, 0, 8.76L, 8.76L},
+         {{DoseTerm::sievertRate, 50}, {DoseTerm::grayRate, 50}}},
+        {"largest first, not in the order of the sum",
+         {0.5L, 2, 0, 10, 0},
          {{DoseTerm::sievertRate, 80}, {DoseTerm::caesium137, 16}, {DoseTerm::iodine131, 4}}},
-        {"halves round away from zero", {199, 0, 0, 0, 1}, {{DoseTerm::iodine131, 100}, {DoseTerm::grayRate, 1}}},
-        {"a tiny share is 0 %", {1e-9L, 0, 0, 1, 0}, {{DoseTerm::sievertRate, 100}, {DoseTerm::iodine131, 0}}},
-        {"the example of 113.88 mSv", {0, foodCaesium137_2x100 * 100, 0, 0x1.2faf46aa087ca90cp+4L, 0},
+        {"halves round away from zero",
+         {199, 0, 0, 0, 1},
+         {{DoseTerm::iodine131, 100}, {DoseTerm::grayRate, 1}}},
+        {"a tiny share is 0 %",
+         {1e-9L, 0, 0, 1, 0},
+         {{DoseTerm::sievertRate, 100}, {DoseTerm::iodine131, 0}}},
+        {"the example of 113.88 mSv",
+         {0, foodCaesium137_2x100 * 100, 0, 0x1.2faf46aa087ca90cp+4L, 0},
          {{DoseTerm::caesium137, 83}, {DoseTerm::sievertRate, 17}}},
     };
     for (const Case& c : cases) {
@@ -194,34 +282,50 @@ TEST(BreakdownText, OneLineATermInColumns)
     };
     const Case cases[] = {
         {"food Cs-137 and a dose rate",
-         {.caesium137 = 20000, .intake = 1, .sievertRate = 2.1667}, u".",
+         {.caesium137 = 20000, .intake = 1, .sievertRate = 2.1667},
+         u".",
          u"内訳（1年間）\n"
          u"セシウム137（飲食物）  94.90 mSv  83 %\n"
          u"空間線量率 (Sv/h)      18.98 mSv  17 %"},
-        {"air, every nuclide", {.iodine131 = 1000, .caesium137 = 1000, .caesium134 = 1000, .intake = 1, .route = airRoute}, u".",
+        {"air, every nuclide",
+         {.iodine131 = 1000,
+          .caesium137 = 1000,
+          .caesium134 = 1000,
+          .intake = 1,
+          .route = airRoute},
+         u".",
          u"内訳（1年間）\n"
          u"セシウム137（空気中）  14.23 mSv  59 %\n"
          u"セシウム134（空気中）   7.30 mSv  30 %\n"
          u"ヨウ素131（空気中）     2.70 mSv  11 %"},
-        {"a wide number widens its column", {.sievertRate = 1, .grayRate = 1, .grayUnit = 2}, u".",
+        {"a wide number widens its column",
+         {.sievertRate = 1, .grayRate = 1, .grayUnit = 2},
+         u".",
          u"内訳（1年間）\n"
          u"空間線量率 (Gy/h) 8760.00 mSv 100 %\n"
          u"空間線量率 (Sv/h)    8.76 mSv   0 %"},
-        {"the locale's separator", {.sievertRate = 2.5}, u",",
+        {"the locale's separator",
+         {.sievertRate = 2.5},
+         u",",
          u"内訳（1年間）\n"
          u"空間線量率 (Sv/h)  21,90 mSv 100 %"},
-        {"a dose of 0", {.iodine131 = 100, .caesium137 = 100, .caesium134 = 100, .intake = 0}, u".", u"内訳: すべて 0 mSv"},
+        {"a dose of 0",
+         {.iodine131 = 100, .caesium137 = 100, .caesium134 = 100, .intake = 0},
+         u".",
+         u"内訳: すべて 0 mSv"},
     };
     for (const Case& c : cases) {
         const dosecalc::DoseBreakdown breakdown = dosecalc::doseBreakdown(c.inputs);
-        EXPECT_EQ(dosecalc::breakdownText(breakdown, c.inputs.route, c.separator), c.text) << c.name;
+        EXPECT_EQ(dosecalc::breakdownText(breakdown, c.inputs.route, c.separator), c.text)
+            << c.name;
     }
 }
 
 TEST(TermName, NamesTheRouteAsTheWindowDoes)
 {
     EXPECT_EQ(dosecalc::termName(DoseTerm::iodine131, airRoute), u"ヨウ素131（空気中）");
-    EXPECT_EQ(dosecalc::termName(DoseTerm::caesium134, dosecalc::foodRoute), u"セシウム134（飲食物）");
+    EXPECT_EQ(dosecalc::termName(DoseTerm::caesium134, dosecalc::foodRoute),
+              u"セシウム134（飲食物）");
     EXPECT_EQ(dosecalc::termName(DoseTerm::caesium137, dosecalc::noRoute), u"セシウム137");
     EXPECT_EQ(dosecalc::termName(DoseTerm::sievertRate, airRoute), u"空間線量率 (Sv/h)");
     EXPECT_EQ(dosecalc::termName(DoseTerm::grayRate, dosecalc::foodRoute), u"空間線量率 (Gy/h)");

@@ -117,10 +117,11 @@ TEST(NumberParsing, NumeralsBeyondTheDoubleRangeSaturate)
 TEST(NumberParsing, RejectsEverythingElse)
 {
     const std::u16string rejected[] = {
-        u"", u"   ", u"\u3000", u"abc", u"12a", u"a12", u"1,000", u"1 000", u"1.000.5", u"1..5",
-        u".", u"+", u"-", u"--1", u"+-1", u"1e", u"1e+", u"e5", u"1e1.5", u"inf", u"-inf",
-        u"Infinity", u"nan", u"NaN", u"0x10", u"1_000", u"1'000", u"\u0661\u0662", u"１，０００",
-        u"1\u00A0000", u"\u22121", u"1\u30002",
+        u"",           u"   ",        u"\u3000",  u"abc",      u"12a",   u"a12",   u"1,000",
+        u"1 000",      u"1.000.5",    u"1..5",    u".",        u"+",     u"-",     u"--1",
+        u"+-1",        u"1e",         u"1e+",     u"e5",       u"1e1.5", u"inf",   u"-inf",
+        u"Infinity",   u"nan",        u"NaN",     u"0x10",     u"1_000", u"1'000", u"\u0661\u0662",
+        u"１，０００", u"1\u00A0000", u"\u22121", u"1\u30002",
     };
     for (const std::u16string& text : rejected)
         EXPECT_FALSE(parseNumber(text, u".").has_value()) << printable(text);
@@ -128,14 +129,16 @@ TEST(NumberParsing, RejectsEverythingElse)
 
 TEST(NumberParsing, FollowsACommaDecimalSeparator)
 {
-    expectValues({
-        {u"2,5", 2.5},
-        {u",5", 0.5},
-        {u"-1,5", -1.5},
-        {u"1,5e3", 1500.0},
-        {u"１２，５", 12.5},
-        {u" 3 ", 3.0},
-    }, u",");
+    expectValues(
+        {
+            {u"2,5", 2.5},
+            {u",5", 0.5},
+            {u"-1,5", -1.5},
+            {u"1,5e3", 1500.0},
+            {u"１２，５", 12.5},
+            {u" 3 ", 3.0},
+        },
+        u",");
     for (const std::u16string text : {u"2.5", u"1.000,5", u"1,000,5", u"１２．５"})
         EXPECT_FALSE(parseNumber(text, u",").has_value()) << printable(text);
 }

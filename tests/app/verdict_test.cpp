@@ -14,7 +14,10 @@ using dosecalc::GaugeColour;
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
-double above(double value) { return std::nextafter(value, infinity); }
+double above(double value)
+{
+    return std::nextafter(value, infinity);
+}
 
 TEST(VerdictLevel, ThresholdsAreStrictOnTheUnroundedDose)
 {
@@ -23,10 +26,12 @@ TEST(VerdictLevel, ThresholdsAreStrictOnTheUnroundedDose)
         int level;
     };
     const Case cases[] = {
-        {0.0, 0}, {0.99864, 0}, {1.0, 0}, {above(1.0), 1}, {1.5, 1}, {50.0, 1}, {above(50.0), 2},
-        {250.0, 2}, {above(250.0), 3}, {300.0, 3}, {500.0, 3}, {above(500.0), 4}, {1000.0, 4},
-        {above(1000.0), 5}, {2000.0, 5}, {above(2000.0), 6}, {4000.0, 6}, {above(4000.0), 7},
-        {7000.0, 7}, {above(7000.0), 8}, {8760.0, 8}, {1e300, 8}, {infinity, 8}, {nan, 0},
+        {0.0, 0},          {0.99864, 0},       {1.0, 0},         {above(1.0), 1},
+        {1.5, 1},          {50.0, 1},          {above(50.0), 2}, {250.0, 2},
+        {above(250.0), 3}, {300.0, 3},         {500.0, 3},       {above(500.0), 4},
+        {1000.0, 4},       {above(1000.0), 5}, {2000.0, 5},      {above(2000.0), 6},
+        {4000.0, 6},       {above(4000.0), 7}, {7000.0, 7},      {above(7000.0), 8},
+        {8760.0, 8},       {1e300, 8},         {infinity, 8},    {nan, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(dosecalc::verdictLevel(c.dose), c.level) << c.dose;
@@ -72,7 +77,8 @@ TEST(GaugePosition, LevelFormulaTruncatedAndClamped)
         {1.7976931348623157e308, 110},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(dosecalc::gaugePosition(c.dose, dosecalc::verdictLevel(c.dose)), c.position) << c.dose;
+        EXPECT_EQ(dosecalc::gaugePosition(c.dose, dosecalc::verdictLevel(c.dose)), c.position)
+            << c.dose;
 }
 
 TEST(GaugePosition, NeverLeavesTheGaugeRange)
@@ -106,7 +112,8 @@ TEST(ClassifyDose, BringsLevelColourPositionAndScene)
 TEST(VerdictRows, AdviceHasTwoLinesExceptAtTheTop)
 {
     for (int level = 0; level < dosecalc::verdictLevelCount; ++level) {
-        const std::u16string_view advice = dosecalc::verdictRows[static_cast<std::size_t>(level)].advice;
+        const std::u16string_view advice =
+            dosecalc::verdictRows[static_cast<std::size_t>(level)].advice;
         const auto feeds = std::count(advice.begin(), advice.end(), u'\n');
         EXPECT_EQ(feeds, level == 8 ? 0 : 1) << level;
         EXPECT_EQ(advice.find(u'\r'), std::u16string_view::npos);

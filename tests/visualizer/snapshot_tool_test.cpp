@@ -11,10 +11,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -39,7 +39,6 @@ protected:
             names.push_back(e.path().filename().string());
         return names;
     }
-
 };
 
 TEST_F(SnapshotTool, WritesTheSteadyDefaultFrameAsPng)
@@ -73,8 +72,8 @@ TEST_F(SnapshotTool, TakesTheSizeAndEveryOption)
 {
     const fs::path out = dir / "small.png";
     const ToolRun r = run({"--out=" + out.string(), "--face", "0", "--decor-a", "45", "--decor-b",
-                           "-3", "--decor-c", "2", "--angle", "-400", "--bands", "",
-                           "--threshold", "-5", "--extra", "7", "--size", "64x48"});
+                           "-3", "--decor-c", "2", "--angle", "-400", "--bands", "", "--threshold",
+                           "-5", "--extra", "7", "--size", "64x48"});
     ASSERT_EQ(r.status, 0) << r.err;
     const headless::Image picture = pngfile::read(out.string());
     EXPECT_EQ(picture.width(), 64);
@@ -144,8 +143,9 @@ TEST_F(SnapshotTool, ABatchRendersOneSnapshotALineAsThatManyRunsWould)
 {
     const std::string small = (dir / "small.png").string();
     const std::string face = (dir / "face.png").string();
-    const ToolRun r = runTool({SNAPSHOT_TOOL, "--batch"}, dir,
-                              "--out " + small + " --face 0 --size 64x48\n\n  --out=" + face + "\t--angle 45\n");
+    const ToolRun r =
+        runTool({SNAPSHOT_TOOL, "--batch"}, dir,
+                "--out " + small + " --face 0 --size 64x48\n\n  --out=" + face + "\t--angle 45\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty());
     const headless::Image backdrop = pngfile::read(small);
@@ -167,7 +167,8 @@ TEST_F(SnapshotTool, ABatchWithABadLineRendersNothing)
 {
     const std::string first = (dir / "first.png").string();
     for (const std::string bad : {"--face 1", "--out x.png --face one", "--help"}) {
-        const ToolRun r = runTool({SNAPSHOT_TOOL, "--batch"}, dir, "--out " + first + "\n" + bad + "\n");
+        const ToolRun r =
+            runTool({SNAPSHOT_TOOL, "--batch"}, dir, "--out " + first + "\n" + bad + "\n");
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_EQ(r.err.rfind("dosecalc-snapshot: line 2: ", 0), 0U) << r.err;
         EXPECT_FALSE(fs::exists(first)) << bad;

@@ -32,7 +32,8 @@ void drawDecorA14(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
         {-2 - spread, 3, -tilt, 1.2, 2.5},
     };
     for (const Ellipsoid& e : ellipsoids)
-        drawElement(surface, {white,
-                              {translate(e.x, e.y, -3), rotateZ(e.tilt), scale(e.scaleX, e.scaleY, 1)},
-                              Sphere{2, slices}});
+        drawElement(surface,
+                    {white,
+                     {translate(e.x, e.y, -3), rotateZ(e.tilt), scale(e.scaleX, e.scaleY, 1)},
+                     Sphere{2, slices}});
 }

@@ -29,7 +29,8 @@ void drawFace22(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
     const FaceInputs in = faceInputs(angle, bandFeatures, slices, threshold, meanLevel);
     const double* f = in.features;
     FacePlan face = faceTemplate(in);
-    face.replace({FacePart::rightPupil, FacePart::leftPupil}, {eyeBar(1, slices), eyeBar(-1, slices)});
+    face.replace({FacePart::rightPupil, FacePart::leftPupil},
+                 {eyeBar(1, slices), eyeBar(-1, slices)});
     // The crossed lips stay put when excited; the excited inner shapes lie behind them.
     face.replace({FacePart::upperLip, FacePart::lowerLip},
                  {tiltedLip(3 * f[8], 45, slices), tiltedLip(3 * f[9], -45, slices)});

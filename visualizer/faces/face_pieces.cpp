@@ -19,7 +19,9 @@ std::vector<FaceStep> eyeDisks(const FaceInputs& in)
 Element outwardBar(const Transform& start, double side, double radius, double length,
                    std::optional<double> tilt, std::int32_t slices)
 {
-    Element bar{std::nullopt, {start, rotate(90 * side, 0, 1, 0)}, Cylinder{radius, radius, length, slices}};
+    Element bar{std::nullopt,
+                {start, rotate(90 * side, 0, 1, 0)},
+                Cylinder{radius, radius, length, slices}};
     if (tilt)
         bar.transforms.append(rotate(*tilt, 1, 0, 0));
     return bar;
@@ -27,5 +29,7 @@ Element outwardBar(const Transform& start, double side, double radius, double le
 
 Element tiltedLip(double x, double turn, std::int32_t slices)
 {
-    return {faceColour::lipRed, {translate(x, 6, -1), rotateZ(turn), scale(2, 1, 1)}, Sphere{2, slices}};
+    return {faceColour::lipRed,
+            {translate(x, 6, -1), rotateZ(turn), scale(2, 1, 1)},
+            Sphere{2, slices}};
 }

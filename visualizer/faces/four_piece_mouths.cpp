@@ -19,9 +19,15 @@ struct FourPieceMouthFace {
 
 // Face 23's wide eyes and always-showing inner shapes; face 24's blank eyes and wider, flatter
 // mouth.
-constexpr FourPieceMouthFace wideEyed{.endTurn = 45, .upperBarY = 4, .barHeight = 1, .blankEyes = false,
+constexpr FourPieceMouthFace wideEyed{.endTurn = 45,
+                                      .upperBarY = 4,
+                                      .barHeight = 1,
+                                      .blankEyes = false,
                                       .innerShapesAlwaysShown = true};
-constexpr FourPieceMouthFace blankEyed{.endTurn = 35, .upperBarY = 5, .barHeight = 0.7, .blankEyes = true,
+constexpr FourPieceMouthFace blankEyed{.endTurn = 35,
+                                       .upperBarY = 5,
+                                       .barHeight = 0.7,
+                                       .blankEyes = true,
                                        .innerShapesAlwaysShown = false};
 
 void drawFourPieceMouthFace(Toge& surface, const FaceInputs& in, const FourPieceMouthFace& look)
@@ -39,8 +45,12 @@ void drawFourPieceMouthFace(Toge& surface, const FaceInputs& in, const FourPiece
                  {
                      tiltedLip(3 * f[8] - 5, look.endTurn, n),
                      tiltedLip(3 * f[9] + 5, -look.endTurn, n),
-                     Element{lipRed, {translate(3 * f[9], look.upperBarY, -1), scale(4, look.barHeight, 1)}, Sphere{2, n}},
-                     Element{lipRed, {translate(3 * f[9], 8, -1), scale(2, look.barHeight, 1)}, Sphere{2, n}},
+                     Element{lipRed,
+                             {translate(3 * f[9], look.upperBarY, -1), scale(4, look.barHeight, 1)},
+                             Sphere{2, n}},
+                     Element{lipRed,
+                             {translate(3 * f[9], 8, -1), scale(2, look.barHeight, 1)},
+                             Sphere{2, n}},
                  });
     if (look.innerShapesAlwaysShown) {
         face.show(FacePart::rightInnerShape);
@@ -57,7 +67,8 @@ void drawFace23(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
                 const double* bandFeatures, std::int32_t slices, std::int32_t threshold,
                 std::int32_t /*faceType*/, std::int32_t meanLevel)
 {
-    drawFourPieceMouthFace(surface, faceInputs(angle, bandFeatures, slices, threshold, meanLevel), wideEyed);
+    drawFourPieceMouthFace(surface, faceInputs(angle, bandFeatures, slices, threshold, meanLevel),
+                           wideEyed);
 }
 
 // Face type 24, verdict level 2: large blank eyes and a wide four-piece mouth, its ends tilted
@@ -66,5 +77,6 @@ void drawFace24(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
                 const double* bandFeatures, std::int32_t slices, std::int32_t threshold,
                 std::int32_t /*faceType*/, std::int32_t meanLevel)
 {
-    drawFourPieceMouthFace(surface, faceInputs(angle, bandFeatures, slices, threshold, meanLevel), blankEyed);
+    drawFourPieceMouthFace(surface, faceInputs(angle, bandFeatures, slices, threshold, meanLevel),
+                           blankEyed);
 }

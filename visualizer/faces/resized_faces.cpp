@@ -41,10 +41,14 @@ FacePlan resizedFace(const FaceInputs& in, const FaceSize& size)
     const double* f = in.features;
     const double swing = size.pupilSwing * animationSine(in.angle);
     FacePlan face = faceTemplate(in);
-    firstTranslation(face[FacePart::rightEye]) = translate(2 * f[4] + size.eyeX, 2 * f[5] + size.eyeY, 0);
-    firstTranslation(face[FacePart::leftEye]) = translate(2 * f[6] - size.eyeX, 2 * f[7] + size.eyeY, 0);
-    firstTranslation(face[FacePart::rightPupil]) = translate(swing + size.pupilX, size.pupilY, size.pupilZ);
-    firstTranslation(face[FacePart::leftPupil]) = translate(-size.pupilX - swing, size.pupilY, size.pupilZ);
+    firstTranslation(face[FacePart::rightEye]) =
+        translate(2 * f[4] + size.eyeX, 2 * f[5] + size.eyeY, 0);
+    firstTranslation(face[FacePart::leftEye]) =
+        translate(2 * f[6] - size.eyeX, 2 * f[7] + size.eyeY, 0);
+    firstTranslation(face[FacePart::rightPupil]) =
+        translate(swing + size.pupilX, size.pupilY, size.pupilZ);
+    firstTranslation(face[FacePart::leftPupil]) =
+        translate(-size.pupilX - swing, size.pupilY, size.pupilZ);
     firstTranslation(face[FacePart::nose]) = translate(0, size.noseY, -2);
     firstTranslation(face[FacePart::mouth]) = translate(0, size.mouthY, -1.2);
     firstTranslation(face[FacePart::upperLip]) = translate(3 * f[8], size.upperLipY, -1);
@@ -65,7 +69,8 @@ void drawFace2(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
 {
     const Sizing sizing = sizingOf(faceType);
     FacePlan face = faceTemplate(faceInputs(angle, bandFeatures, slices, threshold, meanLevel));
-    face.forEachElement([&sizing](FacePart, Element& part) { sphereRadius(part) *= sizing.factor; });
+    face.forEachElement(
+        [&sizing](FacePart, Element& part) { sphereRadius(part) *= sizing.factor; });
     firstTranslation(face[FacePart::rightEye]).z = sizing.eyeZ;
     firstTranslation(face[FacePart::leftEye]).z = sizing.eyeZ;
     firstTranslation(face[FacePart::mouth]) = translate(0, 0.5 + sizing.mouthLift, -1.2);
@@ -77,7 +82,8 @@ void drawFace29(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
                 const double* bandFeatures, std::int32_t slices, std::int32_t threshold,
                 std::int32_t /*faceType*/, std::int32_t meanLevel)
 {
-    resizedFace(faceInputs(angle, bandFeatures, slices, threshold, meanLevel), smallFace).draw(surface);
+    resizedFace(faceInputs(angle, bandFeatures, slices, threshold, meanLevel), smallFace)
+        .draw(surface);
 }
 
 // Face type 30: the template drawn large.
@@ -85,5 +91,6 @@ void drawFace30(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
                 const double* bandFeatures, std::int32_t slices, std::int32_t threshold,
                 std::int32_t /*faceType*/, std::int32_t meanLevel)
 {
-    resizedFace(faceInputs(angle, bandFeatures, slices, threshold, meanLevel), largeFace).draw(surface);
+    resizedFace(faceInputs(angle, bandFeatures, slices, threshold, meanLevel), largeFace)
+        .draw(surface);
 }

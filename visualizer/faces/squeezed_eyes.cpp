@@ -38,10 +38,8 @@ std::vector<FaceStep> eyeMarks(const EyeMarks& marks, double side)
                         marks.z};
     };
     const double slantX = marks.startX + marks.length * std::cos(barAngle) - marks.towardsNose;
-    return {ColourStep{faceColour::black},
-            bar(slantX, baseY - marks.length * std::sin(barAngle)),
-            bar(slantX, baseY - marks.length * std::sin(-barAngle)),
-            bar(marks.levelEndX, baseY)};
+    return {ColourStep{faceColour::black}, bar(slantX, baseY - marks.length * std::sin(barAngle)),
+            bar(slantX, baseY - marks.length * std::sin(-barAngle)), bar(marks.levelEndX, baseY)};
 }
 
 std::vector<FaceStep> squeezedEyes(const FaceInputs& in, const EyeMarks& marks)
@@ -62,8 +60,10 @@ void drawFace11(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
 {
     const FaceInputs in = faceInputs(angle, bandFeatures, slices, threshold, meanLevel);
     FacePlan face = faceTemplate(in);
-    face.replace({FacePart::rightPupil, FacePart::leftPupil},
-                 squeezedEyes(in, {.startX = 4.7, .length = 2, .towardsNose = 0, .levelEndX = 6.7, .z = -2}));
+    face.replace(
+        {FacePart::rightPupil, FacePart::leftPupil},
+        squeezedEyes(in,
+                     {.startX = 4.7, .length = 2, .towardsNose = 0, .levelEndX = 6.7, .z = -2}));
     face.draw(surface);
 }
 
@@ -76,7 +76,9 @@ void drawFace28(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
     const FaceInputs in = faceInputs(angle, bandFeatures, slices, threshold, meanLevel);
     FacePlan face = faceTemplate(in);
     setRadius(face, {FacePart::rightEye, FacePart::leftEye}, 3.5);
-    face.replace({FacePart::rightPupil, FacePart::leftPupil},
-                 squeezedEyes(in, {.startX = 4.7, .length = 3.5, .towardsNose = 1, .levelEndX = 7.2, .z = -4}));
+    face.replace(
+        {FacePart::rightPupil, FacePart::leftPupil},
+        squeezedEyes(in,
+                     {.startX = 4.7, .length = 3.5, .towardsNose = 1, .levelEndX = 7.2, .z = -4}));
     face.draw(surface);
 }

@@ -27,8 +27,8 @@ void drawFace18(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
                 std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     const bool roomAbove = threshold < std::numeric_limits<std::int32_t>::max();
-    FaceInputs in = faceInputs(angle, bandFeatures, slices, threshold,
-                               roomAbove ? threshold + 1 : threshold);
+    FaceInputs in =
+        faceInputs(angle, bandFeatures, slices, threshold, roomAbove ? threshold + 1 : threshold);
     if (!roomAbove)
         in.excited = true;
     faceTemplate(in).draw(surface);

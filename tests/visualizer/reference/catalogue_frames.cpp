@@ -21,8 +21,8 @@ std::string nameOf(const CatalogueEntry& entry, const char* variant, std::int32_
     // "face", or the letter of "A9".
     const std::string prefix = entry.isFace() ? "face" : entry.label().substr(0, 1);
     char name[48];
-    std::snprintf(name, sizeof name, "%s%02d-%s-%03d", prefix.c_str(), static_cast<int>(entry.id), variant,
-                  static_cast<int>(angle));
+    std::snprintf(name, sizeof name, "%s%02d-%s-%03d", prefix.c_str(), static_cast<int>(entry.id),
+                  variant, static_cast<int>(angle));
     return name;
 }
 
@@ -44,13 +44,15 @@ std::vector<ReferenceFrame> referenceFrames()
                     request.faceType = second ? 1 : 0;
                 }
                 entry.select(request);
-                const char* variant = entry.isFace() ? (second ? "excited" : "calm") : (second ? "face1" : "alone");
+                const char* variant =
+                    entry.isFace() ? (second ? "excited" : "calm") : (second ? "face1" : "alone");
                 frames.push_back({nameOf(entry, variant, angle), request});
             }
     return frames;
 }
 
-headless::Image renderReferenceFrame(headless::OffscreenPanel& panel, const headless::FrameRequest& request)
+headless::Image renderReferenceFrame(headless::OffscreenPanel& panel,
+                                     const headless::FrameRequest& request)
 {
     panel.render(request);
     panel.render(request);
