@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <variant>
@@ -14,6 +15,7 @@ namespace {
 using dosecalc::airRoute;
 using dosecalc::DoseInputs;
 using dosecalc::DoseTerm;
+using dosecalc::foodRoute;
 
 std::size_t indexOf(DoseTerm term)
 {
@@ -85,38 +87,30 @@ TEST(DoseBreakdown, AllTermsTogetherOnEachRoute)
         dosecalc::DoseTerms terms;
         double dose; // worked out as the terms are: each sum rounded to double
     };
+    // Every term at once: the three nuclides at one concentration, an intake of 2, 0.114 uSv/h and
+    // 1 mGy/h.
+    const auto everyTerm = [](int route, double concentration) {
+        return DoseInputs{.iodine131 = concentration,
+                          .caesium137 = concentration,
+                          .caesium134 = concentration,
+                          .intake = 2,
+                          .sievertRate = 0.114,
+                          .grayRate = 1,
+                          .route = route,
+                          .grayUnit = 2};
+    };
     const Case cases[] = {
         {"food",
-         {.iodine131 = 100,
-          .caesium137 = 100,
-          .caesium134 = 100,
-          .intake = 2,
-          .sievertRate = 0.114,
-          .grayRate = 1,
-          .grayUnit = 2},
+         everyTerm(foodRoute, 100),
          {foodIodine2x100, foodCaesium137_2x100, foodCaesium134_2x100, sievert0114Micro,
           gray1Milli},
          0x1.11e7866e43aa8p+13},
         {"air",
-         {.iodine131 = 1000,
-          .caesium137 = 1000,
-          .caesium134 = 1000,
-          .intake = 2,
-          .sievertRate = 0.114,
-          .grayRate = 1,
-          .route = airRoute,
-          .grayUnit = 2},
+         everyTerm(airRoute, 1000),
          {airIodine1000, airCaesium137_1000, airCaesium134_1000, sievert0114Micro, gray1Milli},
          0x1.1289e08aefb2bp+13},
         {"no route: no concentration term",
-         {.iodine131 = 100,
-          .caesium137 = 100,
-          .caesium134 = 100,
-          .intake = 2,
-          .sievertRate = 0.114,
-          .grayRate = 1,
-          .route = dosecalc::noRoute,
-          .grayUnit = 2},
+         everyTerm(dosecalc::noRoute, 100),
          {0, 0, 0, sievert0114Micro, gray1Milli},
          0x1.11c7fd36f7e3dp+13},
         {"food with intake 0",
@@ -142,11 +136,20 @@ double addedUp(const dosecalc::DoseTerms& terms)
     return sum;
 }
 
+// The six field texts as typed, in the window's order (I-131, Cs-137, Cs-134, intake, Sv/h, Gy/h),
+// with the route and the unit indices.
+dosecalc::CalculationInput typed(const std::array<std::u16string_view, 6>& fields, int route,
+                                 int sievertUnit, int grayUnit)
+{
+    return {fields[0], fields[1], fields[2],   fields[3], fields[4],
+            fields[5], route,     sievertUnit, grayUnit};
+}
+
 TEST(DoseBreakdown, TheTermsAddUpToTheShownDose)
 {
     struct Case {
         const char* name;
-        dosecalc::CalculationInput input; // the start values but for the fields named
+        dosecalc::CalculationInput input;
     };
     const Case cases[] = {
         {"start values", {}},
@@ -154,53 +157,16 @@ TEST(DoseBreakdown, TheTermsAddUpToTheShownDose)
         {"food intake 2 Cs-137 100", {.caesium137 = u"100", .intake = u"2"}},
         {"1 uSv/h and 1 mGy/h", {.sievertRate = u"1", .grayRate = u"1", .grayUnit = 2}},
         {"0.114 uSv/h", {.sievertRate = u"0.114"}},
-        {"food intake 0",
-         {.iodine131 = u"5",
-          .caesium137 = u"5",
-          .caesium134 = u"5",
-          .intake = u"0",
-          .sievertRate = u"0.3",
-          .grayRate = u"0.3",
-          .sievertUnit = 0,
-          .grayUnit = 2}},
+        {"food intake 0", typed({u"5", u"5", u"5", u"0", u"0.3", u"0.3"}, foodRoute, 0, 2)},
         {"air ignores a huge intake",
-         {.iodine131 = u"5",
-          .caesium137 = u"7",
-          .caesium134 = u"9",
-          .intake = u"1e400",
-          .sievertRate = u"0.3",
-          .grayRate = u"0.3",
-          .route = airRoute,
-          .sievertUnit = 2,
-          .grayUnit = 0}},
-        {"every term",
-         {.iodine131 = u"1.5",
-          .caesium137 = u"300",
-          .caesium134 = u"250",
-          .intake = u"1.5",
-          .sievertRate = u"0.25",
-          .grayRate = u"40",
-          .grayUnit = 0}},
+         typed({u"5", u"7", u"9", u"1e400", u"0.3", u"0.3"}, airRoute, 2, 0)},
+        {"every term", typed({u"1.5", u"300", u"250", u"1.5", u"0.25", u"40"}, foodRoute, 1, 0)},
         {"large",
-         {.iodine131 = u"1e300",
-          .caesium137 = u"3e299",
-          .caesium134 = u"7e299",
-          .intake = u"2e3",
-          .sievertRate = u"1e300",
-          .grayRate = u"1e300",
-          .sievertUnit = 2,
-          .grayUnit = 2}},
+         typed({u"1e300", u"3e299", u"7e299", u"2e3", u"1e300", u"1e300"}, foodRoute, 2, 2)},
         {"next to the largest double",
          {.sievertRate = u"1e304", .grayRate = u"1e304", .sievertUnit = 2, .grayUnit = 2}},
         {"tiny",
-         {.iodine131 = u"1e-300",
-          .caesium137 = u"3e-310",
-          .caesium134 = u"5e-320",
-          .intake = u"1e-5",
-          .sievertRate = u"1e-305",
-          .grayRate = u"4e-320",
-          .sievertUnit = 0,
-          .grayUnit = 0}},
+         typed({u"1e-300", u"3e-310", u"5e-320", u"1e-5", u"1e-305", u"4e-320"}, foodRoute, 0, 0)},
         {"tinier than the dose can hold", {.sievertRate = u"5e-324", .sievertUnit = 0}},
         {"boundary 7000", {.grayRate = u"0.7990867579908676", .grayUnit = 2}},
     };

@@ -21,6 +21,17 @@ struct DoseCase {
 
 TEST(AnnualDose, MatchesTheExactlyRoundedValue)
 {
+    const DoseInputs mixed{.iodine131 = 12.5,
+                           .caesium137 = 300,
+                           .caesium134 = 250,
+                           .intake = 1.5,
+                           .sievertRate = 0.25,
+                           .grayRate = 40,
+                           .grayUnit = 0};
+    DoseInputs mixedAir = mixed;
+    mixedAir.route = airRoute;
+    mixedAir.sievertUnit = 2;
+
     const DoseCase cases[] = {
         {"start values", {}, 0.0},
         {"air, I-131 1000",
@@ -33,26 +44,8 @@ TEST(AnnualDose, MatchesTheExactlyRoundedValue)
         {"1 nSv/h", {.sievertRate = 1, .sievertUnit = 0}, 0x1.1f0c34c1a8ac6p-7}, // 0.00876
         {"1 mGy/h", {.grayRate = 1, .grayUnit = 2}, 8760.0},
         {"0.114 uSv/h", {.sievertRate = 0.114}, 0x1.ff4dbdf8f4731p-1}, // 0.99864
-        {"mixed food",
-         {.iodine131 = 12.5,
-          .caesium137 = 300,
-          .caesium134 = 250,
-          .intake = 1.5,
-          .sievertRate = 0.25,
-          .grayRate = 40,
-          .grayUnit = 0},
-         0x1.db514e3bcd35ap+2},
-        {"mixed air ignores the intake",
-         {.iodine131 = 12.5,
-          .caesium137 = 300,
-          .caesium134 = 250,
-          .intake = 1.5,
-          .sievertRate = 0.25,
-          .grayRate = 40,
-          .route = airRoute,
-          .sievertUnit = 2,
-          .grayUnit = 0},
-         0x1.128f59652bd3cp+11},
+        {"mixed food", mixed, 0x1.db514e3bcd35ap+2},
+        {"mixed air ignores the intake", mixedAir, 0x1.128f59652bd3cp+11},
         {"food with intake 0",
          {.iodine131 = 1e6, .caesium137 = 1e6, .caesium134 = 1e6, .intake = 0},
          0.0},

@@ -2,9 +2,9 @@
 #include "dose_calculation.h"
 #include "dose_text.h"
 #include "dosecalc_application.h"
-#include "first_tick_frame.h"
 #include "frame_recorder.h"
 #include "mainframe.h"
+#include "start_scene_frame.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -721,12 +721,7 @@ TEST_F(Window, TheFirstFrameComesWithTheWindowNotATickLater)
     ASSERT_EQ(firstFrames.size(), 1U);
     const RecordedFrame& first = firstFrames.front();
     EXPECT_EQ(first.surface, &form->renderSurface());
-    EXPECT_EQ(first.angle, 0);
-    EXPECT_EQ(first.faceType, 1);
-    EXPECT_EQ(first.decorA, 0);
-    EXPECT_EQ(first.decorB, 0);
-    EXPECT_EQ(first.decorC, 45);
-    EXPECT_EQ(first.bands, std::vector<double>(14, 0.0));
+    expectStartSceneFrame(first, 0);
     EXPECT_EQ(form->currentAngle(), 0);
     // Later paints draw nothing: the ticks make the frames.
     form->repaint();
@@ -740,7 +735,7 @@ TEST_F(Window, EachTickAdvancesTheAngleAndDrawsTheCurrentScene)
     ASSERT_EQ(recordedFrames().size(), 1U);
     const RecordedFrame& first = recordedFrames().front();
     EXPECT_EQ(first.surface, &form->renderSurface());
-    expectFirstTickFrame(first);
+    expectStartSceneFrame(first, 1);
 
     for (int tick = 2; tick <= 361; ++tick)
         form->Timer_VTimer();

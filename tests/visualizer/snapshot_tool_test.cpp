@@ -1,10 +1,10 @@
 // dosecalc-snapshot as a user runs it: its options, its exit statuses and messages, and the
 // picture it writes.
-#include "first_tick_frame.h"
 #include "lighting_model.h"
 #include "offscreen_panel.h"
 #include "png_file.h"
 #include "snapshot_options.h"
+#include "start_scene_frame.h"
 #include "tool_process.h"
 
 #include <gtest/gtest.h>
@@ -211,7 +211,7 @@ TEST(SnapshotOptions, DefaultsAreTheTicksFrame)
 {
     const SnapshotArguments a = parse({"--out", "x.png"});
     ASSERT_EQ(a.outcome, SnapshotArguments::Outcome::render);
-    expectFirstTickFrame(a.options.frame);
+    expectStartSceneFrame(a.options.frame, 1); // the first tick's frame
     EXPECT_EQ(a.options.width, 241);
     EXPECT_EQ(a.options.height, 177);
 }

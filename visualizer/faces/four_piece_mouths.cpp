@@ -67,8 +67,8 @@ void drawFace23(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
                 const double* bandFeatures, std::int32_t slices, std::int32_t threshold,
                 std::int32_t /*faceType*/, std::int32_t meanLevel)
 {
-    drawFourPieceMouthFace(surface, faceInputs(angle, bandFeatures, slices, threshold, meanLevel),
-                           wideEyed);
+    const FaceInputs in = faceInputs(angle, bandFeatures, slices, threshold, meanLevel);
+    drawFourPieceMouthFace(surface, in, wideEyed);
 }
 
 // Face type 24, verdict level 2: large blank eyes and a wide four-piece mouth, its ends tilted
@@ -77,6 +77,6 @@ void drawFace24(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
                 const double* bandFeatures, std::int32_t slices, std::int32_t threshold,
                 std::int32_t /*faceType*/, std::int32_t meanLevel)
 {
-    drawFourPieceMouthFace(surface, faceInputs(angle, bandFeatures, slices, threshold, meanLevel),
-                           blankEyed);
+    const FaceInputs in = faceInputs(angle, bandFeatures, slices, threshold, meanLevel);
+    drawFourPieceMouthFace(surface, in, blankEyed);
 }
