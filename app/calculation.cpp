@@ -54,14 +54,16 @@ CalculationOutcome calculate(const CalculationInput& input)
     if (!rateDivisor(input.sievertUnit) || !rateDivisor(input.grayUnit))
         return InputError::unitNotListed;
 
-    const DoseInputs doseInputs{*iodine131, *caesium137, *caesium134, *intake, *sievertRate, *grayRate,
+    const DoseInputs doseInputs{*iodine131,  *caesium137,       *caesium134,
+                                *intake,     *sievertRate,      *grayRate,
                                 input.route, input.sievertUnit, input.grayUnit};
     const DoseBreakdown breakdown = doseBreakdown(doseInputs);
     const double dose = breakdown.dose;
     if (!std::isfinite(dose))
         return InputError::tooLarge;
 
-    return CalculationResult{dose, doseText(dose, separator, input.doseTextFits), classifyDose(dose), breakdown.terms,
+    return CalculationResult{dose, doseText(dose, separator, input.doseTextFits),
+                             classifyDose(dose), breakdown.terms,
                              breakdownText(breakdown, input.route, separator, input.doseTextFits)};
 }
 

@@ -25,24 +25,24 @@ std::u16string_view messageFor(InputError error);
 
 // The window's inputs as typed: the six field texts, the selected route index and the unit list
 // indices (-1 when the typed unit names no item), the locale's decimal separator, and whether a
-// dose text fits where the dose is shown.
+// dose text fits where the dose is shown. The defaults are what the window shows at start.
 struct CalculationInput {
-    std::u16string_view iodine131;
-    std::u16string_view caesium137;
-    std::u16string_view caesium134;
-    std::u16string_view intake;
-    std::u16string_view sievertRate;
-    std::u16string_view grayRate;
+    std::u16string_view iodine131 = u"0";
+    std::u16string_view caesium137 = u"0";
+    std::u16string_view caesium134 = u"0";
+    std::u16string_view intake = u"1";
+    std::u16string_view sievertRate = u"0";
+    std::u16string_view grayRate = u"0";
     int route = foodRoute;
     int sievertUnit = microUnit;
     int grayUnit = microUnit;
     std::u16string_view decimalSeparator = u".";
-    DoseTextFits doseTextFits;
+    DoseTextFits doseTextFits{};
 };
 
 struct CalculationResult {
-    double dose = 0.0;        // annual dose in mSv, unrounded
-    std::u16string doseText;  // the dose as "%6.2f", or its short form where that does not fit
+    double dose = 0.0;       // annual dose in mSv, unrounded
+    std::u16string doseText; // the dose as "%6.2f", or its short form where that does not fit
     Verdict verdict;
     DoseTerms terms{};            // what the dose is the sum of, in mSv per year
     std::u16string breakdownText; // the terms as the dose's tooltip lists them

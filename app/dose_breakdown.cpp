@@ -52,7 +52,8 @@ std::vector<BreakdownLine> breakdownLines(const DoseBreakdown& breakdown)
     if (breakdown.dose == 0.0)
         return lines;
     // Shares of the terms' own sum, so that they are the terms' proportions even where the dose's
-    // rounding to double is coarse (subnormal doses); in extended precision the sum cannot overflow.
+    // rounding to double is coarse (subnormal doses); in extended precision the sum cannot
+    // overflow.
     long double total = 0;
     for (const long double term : breakdown.terms)
         total += term;
@@ -61,10 +62,12 @@ std::vector<BreakdownLine> breakdownLines(const DoseBreakdown& breakdown)
         if (value == 0)
             continue;
         const long double share = value * 100 / total;
-        lines.push_back({static_cast<DoseTerm>(index), value, static_cast<int>(std::llround(share))});
+        lines.push_back(
+            {static_cast<DoseTerm>(index), value, static_cast<int>(std::llround(share))});
     }
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const BreakdownLine& a, const BreakdownLine& b) { return a.value > b.value; });
+    std::stable_sort(
+        lines.begin(), lines.end(),
+        [](const BreakdownLine& a, const BreakdownLine& b) { return a.value > b.value; });
     return lines;
 }
 
@@ -93,8 +96,8 @@ std::u16string termName(DoseTerm term, int route)
     return name;
 }
 
-std::u16string breakdownText(const DoseBreakdown& breakdown, int route, std::u16string_view decimalSeparator,
-                             const DoseTextFits& fits)
+std::u16string breakdownText(const DoseBreakdown& breakdown, int route,
+                             std::u16string_view decimalSeparator, const DoseTextFits& fits)
 {
     const std::vector<BreakdownLine> lines = breakdownLines(breakdown);
     if (lines.empty())
@@ -109,7 +112,8 @@ std::u16string breakdownText(const DoseBreakdown& breakdown, int route, std::u16
     std::size_t valueWidth = 0;
     for (const BreakdownLine& line : lines) {
         // Each term printed as the dose would be if it were the only one.
-        Columns cell{termName(line.term, route), doseText(static_cast<double>(line.value), decimalSeparator, fits)};
+        Columns cell{termName(line.term, route),
+                     doseText(static_cast<double>(line.value), decimalSeparator, fits)};
         nameWidth = std::max(nameWidth, columnsOf(cell.name));
         valueWidth = std::max(valueWidth, columnsOf(cell.value));
         cells.push_back(std::move(cell));

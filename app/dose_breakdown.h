@@ -29,8 +29,8 @@ std::u16string termName(DoseTerm term, int route);
 // as the dose would be shown if it were the only term, "mSv", the share and "%"), in columns that
 // line up in a font whose full-width characters are twice as wide as its ASCII ones. A dose of 0
 // is one line.
-std::u16string breakdownText(const DoseBreakdown& breakdown, int route, std::u16string_view decimalSeparator,
-                             const DoseTextFits& fits = {});
+std::u16string breakdownText(const DoseBreakdown& breakdown, int route,
+                             std::u16string_view decimalSeparator, const DoseTextFits& fits = {});
 
 inline constexpr std::u16string_view breakdownHeading = u"内訳（1年間）";
 inline constexpr std::u16string_view zeroBreakdown = u"内訳: すべて 0 mSv";

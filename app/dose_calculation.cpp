@@ -2,7 +2,6 @@
 
 #include "input_text.h"
 
-#include <charconv>
 #include <cstddef>
 
 namespace dosecalc {
@@ -43,7 +42,8 @@ char16_t asciiLower(char16_t unit)
     return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit - u'A' + u'a') : unit;
 }
 
-// The prefix letter as listed (m is milli, M would be mega); the rest, "Sv/h" or "Gy/h", in any case.
+// The prefix letter as listed (m is milli, M would be mega); the rest, "Sv/h" or "Gy/h", in any
+// case.
 bool namesUnit(std::u16string_view typed, std::u16string_view listed)
 {
     if (typed.size() != listed.size() || typed.empty() || typed.front() != listed.front())
@@ -85,7 +85,9 @@ DoseBreakdown doseBreakdown(const DoseInputs& in)
 {
     DoseBreakdown breakdown;
     auto& terms = breakdown.terms;
-    const auto termOf = [&terms](DoseTerm term) -> long double& { return terms[static_cast<std::size_t>(term)]; };
+    const auto termOf = [&terms](DoseTerm term) -> long double& {
+        return terms[static_cast<std::size_t>(term)];
+    };
     if (in.route == airRoute) {
         termOf(DoseTerm::iodine131) = daysPerYear * in.iodine131 * airIodine131;
         termOf(DoseTerm::caesium137) = daysPerYear * in.caesium137 * airCaesium137;
@@ -117,24 +119,6 @@ double sumOfTerms(const DoseTerms& terms)
     for (const long double term : terms)
         dose = static_cast<double>(static_cast<long double>(dose) + term);
     return dose;
-}
-
-std::u16string formatDose(double dose, std::u16string_view decimalSeparator)
-{
-    // Fixed notation of the largest double has 309 integer digits.
-    char digits[400];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, dose, std::chars_format::fixed, 2);
-    std::u16string text;
-    for (const char* c = digits; error == std::errc() && c != end; ++c) {
-        if (*c == '.')
-            text += decimalSeparator;
-        else
-            text += static_cast<char16_t>(*c);
-    }
-    constexpr std::size_t width = 6;
-    if (text.size() < width)
-        text.insert(0, width - text.size(), u' ');
-    return text;
 }
 
 } // namespace dosecalc

@@ -14,8 +14,10 @@ inline constexpr int airRoute = 0;
 inline constexpr int foodRoute = 1;
 
 // The prefixes of the two dose-rate lists, in list order; the index selects the divisor.
-inline constexpr std::array<std::u16string_view, 3> sievertUnitItems{u" nSv /h", u" uSv /h", u" mSv /h"};
-inline constexpr std::array<std::u16string_view, 3> grayUnitItems{u" nGy /h", u" uGy /h", u" mGy /h"};
+inline constexpr std::array<std::u16string_view, 3> sievertUnitItems{u" nSv /h", u" uSv /h",
+                                                                     u" mSv /h"};
+inline constexpr std::array<std::u16string_view, 3> grayUnitItems{u" nGy /h", u" uGy /h",
+                                                                  u" mGy /h"};
 inline constexpr int microUnit = 1;
 
 // The index of the list item a typed unit text names, or -1 when it names none. Common spellings
@@ -65,9 +67,5 @@ double annualDose(const DoseInputs& inputs);
 
 // The terms added in order, the running sum rounded to double after every addition: the dose.
 double sumOfTerms(const DoseTerms& terms);
-
-// The dose as "%6.2f" prints it (two decimals rounded to nearest, right-aligned in six
-// characters), with the given decimal separator; "inf" or "nan" for a dose that is not finite.
-std::u16string formatDose(double dose, std::u16string_view decimalSeparator);
 
 } // namespace dosecalc

@@ -16,8 +16,7 @@ char* argumentVector[] = {programName, nullptr};
 
 } // namespace
 
-DoseCalcApplication::DoseCalcApplication()
-    : QApplication(argumentCount, argumentVector)
+DoseCalcApplication::DoseCalcApplication() : QApplication(argumentCount, argumentVector)
 {
     setApplicationName(QStringLiteral("dosecalc"));
     setApplicationDisplayName(QStringLiteral("1年間の被爆量 かんたん計算"));

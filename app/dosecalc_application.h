@@ -16,8 +16,8 @@ public:
     // (context menus, message box buttons) are Japanese from the start, whatever the locale.
     DoseCalcApplication();
 
-    // Loads Qt's Japanese translation, qtbase_ja.qm, from the folder and puts it in force; where the
-    // file is missing, Qt's texts are its English ones. Returns whether it was found.
+    // Loads Qt's Japanese translation, qtbase_ja.qm, from the folder and puts it in force; where
+    // the file is missing, Qt's texts are its English ones. Returns whether it was found.
     bool loadQtTranslation(const QString& folder);
 
     bool notify(QObject* receiver, QEvent* event) override;

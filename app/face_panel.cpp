@@ -1,7 +1,7 @@
 #include "face_panel.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QWindow>
 
 FacePanel::FacePanel(QWidget* parent) : QWidget(parent)

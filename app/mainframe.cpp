@@ -10,7 +10,6 @@
 #include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -18,31 +17,24 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSplitter>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolTip>
 
 #include <cstddef>
-#include <optional>
 #include <variant>
 
 TMainForm* MainForm = nullptr;
 
 namespace {
 
-// Japanese proportional Gothic at the layout's pixel sizes (the layout's font was designed for
-// MS P Gothic; IPA P Gothic has the same proportions).
-QFont gothic(int pixelSize, bool bold = false)
-{
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
+// The form gives the layout's fonts in pixels (Qt Designer knows point sizes only) through a
+// property of this name on the form and on each control with a size of its own. The form's face
+// is IPA P Gothic, which has the proportions of the MS P Gothic the layout was designed with.
+constexpr char fontPixelSizeProperty[] = "fontPixelSize";
+// Labels marked so in the form size themselves to their text, as the layout's auto-sized ones do.
+constexpr char autoSizeProperty[] = "autoSize";
 
-constexpr int windowFontSize = 12;
 constexpr int breakdownFontSize = 14;
 constexpr int timerInterval = 70; // ms
 
@@ -56,11 +48,6 @@ QFont gothicColumns(int pixelSize)
     return font;
 }
 
-QString doseDescription()
-{
-    return QStringLiteral("1年間の被曝線量 (ミリシーベルト)");
-}
-
 QString toQString(std::u16string_view text)
 {
     return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
@@ -72,24 +59,21 @@ std::u16string_view toView(const QString& text)
     return {view.utf16(), static_cast<std::size_t>(view.size())};
 }
 
-// Labels size themselves to their text, as the layout's auto-sized labels do.
+// An auto-sized label keeps fitting its text.
 void setLabelText(QLabel* label, const QString& text)
 {
     label->setText(text);
     label->adjustSize();
 }
 
-QLabel* placeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
-                   const std::optional<QFont>& font = std::nullopt)
+void applyFontPixelSize(QWidget* widget)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    if (font)
-        label->setFont(*font);
-    label->move(left, top);
-    setLabelText(label, text);
-    return label;
+    const QVariant pixelSize = widget->property(fontPixelSizeProperty);
+    if (!pixelSize.isValid())
+        return;
+    QFont font = widget->font();
+    font.setPixelSize(pixelSize.toInt());
+    widget->setFont(font);
 }
 
 // Narrows the letter spacing of a label whose text is wider than the room its parent leaves it
@@ -101,40 +85,11 @@ void fitLabelToParent(QLabel* label)
     if (excess <= 0 || label->text().size() < 2)
         return;
     QFont font = label->font();
-    font.setLetterSpacing(QFont::AbsoluteSpacing, -static_cast<qreal>(excess) / static_cast<qreal>(label->text().size() - 1));
+    font.setLetterSpacing(QFont::AbsoluteSpacing,
+                          -static_cast<qreal>(excess)
+                              / static_cast<qreal>(label->text().size() - 1));
     label->setFont(font);
     label->adjustSize();
-}
-
-QLabel* placeRedLabel(QWidget* parent, const char* name, const QString& text, int left, int top)
-{
-    QLabel* label = placeLabel(parent, name, text, left, top);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
-    label->setPalette(palette);
-    return label;
-}
-
-// Names a control after the layout, puts it at its place and, for an input, says what it is.
-template <class Control>
-Control* place(Control* control, const char* name, const QRect& geometry, const QString& accessibleName = {})
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
-    if (!accessibleName.isEmpty())
-        control->setAccessibleName(accessibleName);
-    return control;
-}
-
-QComboBox* unitList(QWidget* parent, const std::array<std::u16string_view, 3>& items)
-{
-    auto* list = new QComboBox(parent);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    for (const std::u16string_view item : items)
-        list->addItem(toQString(item));
-    list->setCurrentIndex(dosecalc::microUnit);
-    return list;
 }
 
 // Qt on Linux gives assistive technology an editable list's current text as the list's name, so
@@ -143,16 +98,6 @@ void describeUnitList(QComboBox* list)
 {
     list->setAccessibleDescription(list->accessibleName());
     list->lineEdit()->setAccessibleName(list->accessibleName());
-}
-
-// A button is announced by the text it shows, so that speech and voice control match what is
-// seen; what it does is its description.
-QPushButton* pushButton(QWidget* parent, const QString& text, const QString& description)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setAccessibleName(text);
-    button->setAccessibleDescription(description);
-    return button;
 }
 
 // Assistive technology finds the window the focus is in by its role; a plain top-level QWidget
@@ -193,7 +138,7 @@ dosecalc::DoseTextFits fitsIn(const QLabel* label)
 
 QColor toQColor(dosecalc::GaugeColour colour)
 {
-    return {colour.red, colour.green, colour.blue};
+    return QColor::fromRgb(static_cast<QRgb>(colour));
 }
 
 } // namespace
@@ -207,15 +152,12 @@ TMainForm::TMainForm(QWidget* owner, FrameDrawer drawFrameFunction)
         return true;
     }();
     Q_UNUSED(accessibleAsWindow);
-    loadLayout();
-    selectTypedUnits(ComboBox1, dosecalc::sievertUnitItems);
-    selectTypedUnits(ComboBox2, dosecalc::grayUnitItems);
+    setupUi(this);
+    completeLayout();
+    connectHandlers();
     fillVerdictTable();
     angle = 0;
-    const dosecalc::SceneSelectors start = dosecalc::startScene;
-    faceType = start.faceType;
-    decorA = start.decorA;
-    decorB = start.decorB;
+    showStartScene();
     bindRenderSurface();
     // Last, so that no frame is drawn before the GL context is current.
     Timer_V->start();
@@ -223,164 +165,73 @@ TMainForm::TMainForm(QWidget* owner, FrameDrawer drawFrameFunction)
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::loadLayout()
+void TMainForm::completeLayout()
 {
-    setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("1年間の被爆量 かんたん計算"));
-    setFont(gothic(windowFontSize));
-    // The form's background is the button face, as the advice box's is.
+    // Qt Designer places a window by size only.
+    move(314, 115);
+    // The form's background and the advice box's are the system's button face, whatever colours
+    // its scheme gives it (a form file holds fixed colours only).
     QPalette formPalette = palette();
     formPalette.setColor(QPalette::Window, formPalette.color(QPalette::Button));
     setPalette(formPalette);
-    constexpr int clientWidth = 665;
-    constexpr int clientHeight = 393;
-    setMinimumSize(clientWidth, clientHeight);
-    resize(clientWidth, clientHeight);
-    move(314, 115);
-
-    Splitter1 = place(new QSplitter(Qt::Vertical, this), "Splitter1", QRect(0, 0, clientWidth, 0));
-
-    Panel_V = place(new FacePanel(this), "Panel_V", QRect(416, 0, 241, 177));
-    Panel_V->setFocusPolicy(Qt::NoFocus);
-    panelDC.panel = Panel_V;
-    // The face appears with the window: its first paint draws the frame of the angle so far (0,
-    // the start face) instead of leaving the panel empty until the first tick.
-    connect(Panel_V, &FacePanel::firstFrameWanted, this, &TMainForm::drawFrameOfTheAngle);
-
-    Timer_V = new QTimer(this);
-    Timer_V->setObjectName(QStringLiteral("Timer_V"));
-    Timer_V->setInterval(timerInterval);
-    connect(Timer_V, &QTimer::timeout, this, &TMainForm::Timer_VTimer);
-
-    ProgressBar1 = place(new QProgressBar(this), "ProgressBar1", QRect(416, 184, 241, 33),
-                         QStringLiteral("健康への影響の度合い"));
-    ProgressBar1->setRange(dosecalc::gaugeMinimum, dosecalc::gaugeMaximum);
-    ProgressBar1->setValue(dosecalc::gaugeMinimum);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setFocusPolicy(Qt::NoFocus);
-
-    RichEdit1 = place(new QTextEdit(this), "RichEdit1", QRect(416, 304, 249, 89),
-                      QStringLiteral("健康への影響についての助言"));
-    RichEdit1->setFont(gothic(15));
-    RichEdit1->setAcceptRichText(false);
-    RichEdit1->setTabChangesFocus(true);
     QPalette advicePalette = RichEdit1->palette();
     advicePalette.setColor(QPalette::Base, advicePalette.color(QPalette::Button));
     RichEdit1->setPalette(advicePalette);
 
-    Label1 = placeLabel(this, "Label1", QStringLiteral("１年間の被曝線量は"), 408, 224);
+    // The form's font first, so that the controls take its size unless they have their own; where
+    // its face is missing, Qt takes a sans-serif one.
+    QFont formFont = font();
+    formFont.setStyleHint(QFont::SansSerif);
+    setFont(formFont);
+    applyFontPixelSize(this);
+    const QList<QWidget*> controls = findChildren<QWidget*>();
+    for (QWidget* control : controls)
+        applyFontPixelSize(control);
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->property(autoSizeProperty).toBool())
+            label->adjustSize();
+    }
+    fitLabelToParent(Label20);
 
-    // The dose keeps its fixed box, right-aligned.
-    lblSv = place(new QLabel(QStringLiteral("0"), this), "lblSv", QRect(400, 240, 211, 24));
-    lblSv->setTextFormat(Qt::PlainText);
-    lblSv->setFont(gothic(24, true));
-    lblSv->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblSv->setAccessibleDescription(doseDescription());
+    panelDC.panel = Panel_V;
+
+    Timer_V = new QTimer(this);
+    Timer_V->setObjectName(QStringLiteral("Timer_V"));
+    Timer_V->setInterval(timerInterval);
+
+    RadioGroup2_Items->setId(RadioGroup2_Item0, dosecalc::airRoute);
+    RadioGroup2_Items->setId(RadioGroup2_Item1, dosecalc::foodRoute);
+    tabToSelectedRoute();
+    describeUnitList(ComboBox1);
+    describeUnitList(ComboBox2);
+    doseDescription = lblSv->accessibleDescription();
     makeCopyable(lblSv);
     // The breakdown in the dose's tooltip lines up in columns in a font of fixed-width halves.
     QToolTip::setFont(gothicColumns(breakdownFontSize));
+    EdtBq_I->setFocus();
+}
 
-    Label3 = placeLabel(this, "Label3", QStringLiteral("mSv"), 616, 240, gothic(24, true));
-    Label9 = placeLabel(this, "Label9", QStringLiteral("健康への影響"), 416, 272, gothic(21, true));
-    Label9->setAccessibleDescription(QStringLiteral("健康への影響の判定"));
-    Label21 = placeLabel(this, "Label21", toQString(dosecalc::promptMessage), 8, 8, gothic(15, true));
-    Label21->setAccessibleDescription(QStringLiteral("入力の案内とエラーメッセージ"));
-
-    Button2 = place(pushButton(this, QStringLiteral("項目クリア"), QStringLiteral("入力をすべて初期値に戻す")),
-                    "Button2", QRect(24, 32, 273, 33));
-    connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
-
-    GroupBox1 = place(new QGroupBox(QStringLiteral("飲食物／大気中の放射線物質濃度 (Bq: ベクレル)"), this),
-                      "GroupBox1", QRect(16, 80, 281, 169));
-    loadConcentrationBox();
-
-    GroupBox2 = place(new QGroupBox(QStringLiteral("放射線量"), this), "GroupBox2", QRect(16, 256, 281, 137));
-    loadDoseRateBox();
-
-    Button1 = place(pushButton(this, QStringLiteral("計算"), QStringLiteral("年間の被曝線量を計算する")),
-                    "Button1", QRect(312, 160, 73, 121));
+void TMainForm::connectHandlers()
+{
+    connect(Timer_V, &QTimer::timeout, this, &TMainForm::Timer_VTimer);
+    // The face appears with the window: its first paint draws the frame of the angle so far (0,
+    // the start face) instead of leaving the panel empty until the first tick.
+    connect(Panel_V, &FacePanel::firstFrameWanted, this, &TMainForm::drawFrameOfTheAngle);
     connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
-
+    connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
     // Return in any input field calculates, as on a calculator.
     for (QLineEdit* field : {EdtBq_I, EdtBq_Cs137, EdtBq_Cs134, Edt_C_Bq, EdtSv, EdtGy,
                              ComboBox1->lineEdit(), ComboBox2->lineEdit()})
         connect(field, &QLineEdit::returnPressed, this, &TMainForm::Button1Click);
-
-    setTabOrderOfLayout();
-    EdtBq_I->setFocus();
-}
-
-void TMainForm::loadConcentrationBox()
-{
-    QGroupBox* box = GroupBox1;
-    Label2 = placeRedLabel(box, "Label2", QStringLiteral("1日あたり"), 45, 22);
-    Edt_C_Bq = place(new QLineEdit(QStringLiteral("1"), box), "Edt_C_Bq", QRect(104, 16, 73, 20),
-                     QStringLiteral("1日あたりの摂取量 (キログラムまたはリットル)"));
-    Label23 = placeRedLabel(box, "Label23", QStringLiteral("kg(L) 摂取"), 184, 24);
-    Label22 = placeRedLabel(box, "Label22", QStringLiteral("1kg / 1L あたり・・・"), 88, 43);
-    Label22->setAccessibleDescription(QStringLiteral("濃度の単位"));
-
-    RadioGroup2 = place(new QGroupBox(QStringLiteral("どっち？"), box), "RadioGroup2", QRect(8, 48, 73, 105));
-    RadioGroup2->setAccessibleName(QStringLiteral("濃度を測った場所"));
-    airItem = place(new QRadioButton(QStringLiteral("空気中"), RadioGroup2), "RadioGroup2_Item0",
-                    QRect(8, 22, 60, 24), QStringLiteral("空気中の濃度"));
-    foodItem = place(new QRadioButton(QStringLiteral("飲食物"), RadioGroup2), "RadioGroup2_Item1",
-                     QRect(8, 64, 60, 24), QStringLiteral("飲食物の濃度"));
-    routeItems = new QButtonGroup(this);
-    routeItems->setObjectName(QStringLiteral("RadioGroup2_Items"));
-    routeItems->addButton(airItem, dosecalc::airRoute);
-    routeItems->addButton(foodItem, dosecalc::foodRoute);
-    foodItem->setChecked(true);
-    tabToSelectedRoute();
     // Connected after the layout's selection, so loading does not run the handler. It runs when
     // an item becomes selected, and when the selection is taken away altogether.
-    connect(routeItems, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    connect(RadioGroup2_Items, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         tabToSelectedRoute();
-        if (checked || routeItems->checkedId() == dosecalc::noRoute)
+        if (checked || RadioGroup2_Items->checkedId() == dosecalc::noRoute)
             RadioGroup2Click();
     });
-
-    Label6 = placeLabel(box, "Label6", QStringLiteral("ヨウ素131 ( I-131 )"), 96, 58);
-    EdtBq_I = place(new QLineEdit(QStringLiteral("0"), box), "EdtBq_I", QRect(112, 71, 121, 20),
-                    QStringLiteral("ヨウ素131の濃度 (ベクレル)"));
-    Label4 = placeLabel(box, "Label4", QStringLiteral("Bq"), 240, 75);
-    Label11 = placeLabel(box, "Label11", QStringLiteral("セシウム134 ( Cs-134 )"), 94, 95);
-    EdtBq_Cs134 = place(new QLineEdit(QStringLiteral("0"), box), "EdtBq_Cs134", QRect(112, 109, 121, 20),
-                        QStringLiteral("セシウム134の濃度 (ベクレル)"));
-    Label10 = placeLabel(box, "Label10", QStringLiteral("Bq"), 240, 112);
-    Label7 = placeLabel(box, "Label7", QStringLiteral("セシウム137 ( Cs-137 )"), 96, 130);
-    EdtBq_Cs137 = place(new QLineEdit(QStringLiteral("0"), box), "EdtBq_Cs137", QRect(112, 144, 121, 20),
-                        QStringLiteral("セシウム137の濃度 (ベクレル)"));
-    Label5 = placeLabel(box, "Label5", QStringLiteral("Bq"), 240, 144);
-}
-
-void TMainForm::loadDoseRateBox()
-{
-    QGroupBox* box = GroupBox2;
-    Label8 = placeRedLabel(box, "Label8", QStringLiteral("1時間あたり・・・ (/hがついていること)"), 8, 24);
-    Label19 = placeLabel(box, "Label19", QStringLiteral("単位: Sv (シーベルト) , Gy (グレイ)  毎時 (/h) "), 6, 43);
-    Label20 = placeLabel(box, "Label20", QStringLiteral("1mSv(ミリ) = 1000uSv(マイクロ) = 1000000nSv(ナノ)"), 6, 59);
-    fitLabelToParent(Label20);
-    EdtSv = place(new QLineEdit(QStringLiteral("0"), box), "EdtSv", QRect(16, 80, 153, 20),
-                  QStringLiteral("1時間あたりの線量 (シーベルト)"));
-    ComboBox1 = place(unitList(box, dosecalc::sievertUnitItems), "ComboBox1", QRect(176, 80, 97, 20),
-                      QStringLiteral("シーベルトの単位"));
-    describeUnitList(ComboBox1);
-    EdtGy = place(new QLineEdit(QStringLiteral("0"), box), "EdtGy", QRect(16, 104, 153, 20),
-                  QStringLiteral("1時間あたりの線量 (グレイ)"));
-    ComboBox2 = place(unitList(box, dosecalc::grayUnitItems), "ComboBox2", QRect(176, 104, 97, 20),
-                      QStringLiteral("グレイの単位"));
-    describeUnitList(ComboBox2);
-}
-
-void TMainForm::setTabOrderOfLayout()
-{
-    // The window's order: advice box, concentration box, dose-rate box, Calculate, Clear (the
-    // panel and the gauge take no focus); within each box, the box's own order.
-    QWidget* const chain[] = {RichEdit1, airItem, foodItem, EdtBq_I, EdtBq_Cs137, Edt_C_Bq, EdtBq_Cs134,
-                              EdtSv, EdtGy, ComboBox1, ComboBox2, Button1, Button2};
-    for (std::size_t i = 1; i < std::size(chain); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
+    selectTypedUnits(ComboBox1, dosecalc::sievertUnitItems);
+    selectTypedUnits(ComboBox2, dosecalc::grayUnitItems);
 }
 
 void TMainForm::fillVerdictTable()
@@ -407,21 +258,23 @@ void TMainForm::tabToSelectedRoute()
 {
     // The group is one tab stop, at its selected item (the first when none is); the arrow keys
     // move between the items.
-    QAbstractButton* stop = routeItems->checkedButton() != nullptr ? routeItems->checkedButton() : airItem;
-    for (QAbstractButton* item : routeItems->buttons())
+    QAbstractButton* stop = RadioGroup2_Items->checkedButton() != nullptr
+                                ? RadioGroup2_Items->checkedButton()
+                                : RadioGroup2_Item0;
+    for (QAbstractButton* item : RadioGroup2_Items->buttons())
         item->setFocusPolicy(item == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 int TMainForm::selectedRoute() const
 {
-    return routeItems->checkedId();
+    return RadioGroup2_Items->checkedId();
 }
 
 void TMainForm::Button1Click()
 {
     const QString decimalSeparator = QLocale().decimalPoint();
-    const QString texts[] = {EdtBq_I->text(), EdtBq_Cs137->text(), EdtBq_Cs134->text(),
-                             Edt_C_Bq->text(), EdtSv->text(), EdtGy->text()};
+    const QString texts[] = {EdtBq_I->text(),  EdtBq_Cs137->text(), EdtBq_Cs134->text(),
+                             Edt_C_Bq->text(), EdtSv->text(),       EdtGy->text()};
     const QString sievertUnit = ComboBox1->currentText();
     const QString grayUnit = ComboBox2->currentText();
 
@@ -450,7 +303,7 @@ void TMainForm::Button1Click()
     // label is.
     const QString breakdown = toQString(result.breakdownText);
     lblSv->setToolTip(breakdown);
-    lblSv->setAccessibleDescription(doseDescription() + QLatin1Char('\n') + breakdown);
+    lblSv->setAccessibleDescription(doseDescription + QLatin1Char('\n') + breakdown);
     showVerdict(result.verdict);
 }
 
@@ -471,13 +324,18 @@ void TMainForm::showVerdict(const dosecalc::Verdict& verdict)
     RichEdit1->setPlainText(entry.advice);
 }
 
+void TMainForm::showStartScene()
+{
+    faceType = dosecalc::startScene.faceType;
+    decorA = dosecalc::startScene.decorA;
+    decorB = dosecalc::startScene.decorB;
+}
+
 void TMainForm::Button2Click()
 {
-    const dosecalc::SceneSelectors start = dosecalc::startScene;
-    faceType = start.faceType;
-    decorA = start.decorA;
-    decorB = start.decorB;
-    foodItem->setChecked(true); // switches the window to the food state if air was selected
+    showStartScene();
+    // Switches the window to the food state if air was selected.
+    RadioGroup2_Item1->setChecked(true);
     for (QLineEdit* field : {EdtBq_I, EdtBq_Cs137, EdtBq_Cs134, EdtSv, EdtGy})
         field->setText(QStringLiteral("0"));
     Edt_C_Bq->setText(QStringLiteral("1"));
@@ -492,7 +350,8 @@ void TMainForm::RadioGroup2Click()
     Edt_C_Bq->setVisible(!air);
     Label2->setVisible(!air);
     Label23->setVisible(!air);
-    setLabelText(Label22, air ? QStringLiteral("1m^2あたり・・・") : QStringLiteral("1kg / 1L あたり・・・"));
+    setLabelText(Label22, air ? QStringLiteral("1m^2あたり・・・")
+                              : QStringLiteral("1kg / 1L あたり・・・"));
 }
 
 void TMainForm::Timer_VTimer()

@@ -4,6 +4,7 @@
 #include "frame_setup.h"
 #include "toge.h"
 #include "toge_qt.h"
+#include "ui_mainframe.h"
 #include "verdict.h"
 
 #include <QString>
@@ -13,16 +14,6 @@
 #include <cstdint>
 #include <memory>
 
-class QButtonGroup;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
-class QRadioButton;
-class QSplitter;
-class QTextEdit;
 class QTimer;
 
 // One verdict level as the window shows it: the scene to draw, the headline and the advice.
@@ -34,8 +25,9 @@ struct ViewData {
     QString advice;
 };
 
-// The calculator window: inputs, the annual dose and its verdict, and the face panel.
-class TMainForm : public QWidget {
+// The calculator window: inputs, the annual dose and its verdict, and the face panel. Its controls
+// and their layout come from the form mainframe.ui (Qt Designer), whose members it takes on.
+class TMainForm : public QWidget, private Ui::TMainForm {
     Q_OBJECT
 
 public:
@@ -65,58 +57,20 @@ public slots:
     void Timer_VTimer();     // animation tick
 
 private:
-    void loadLayout();
-    void loadConcentrationBox();
-    void loadDoseRateBox();
-    void setTabOrderOfLayout();
+    void completeLayout();
+    void connectHandlers();
     void fillVerdictTable();
     void bindRenderSurface();
+    void showStartScene();
     void tabToSelectedRoute();
     int selectedRoute() const;
     void showVerdict(const dosecalc::Verdict& verdict);
     void drawFrameOfTheAngle();
 
-    // The controls of the layout, owned by the window through Qt's parent mechanism.
-    QSplitter* Splitter1 = nullptr;
-    FacePanel* Panel_V = nullptr;
+    // The layout's timer (the form holds widgets only).
     QTimer* Timer_V = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QTextEdit* RichEdit1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblSv = nullptr;
-    QLabel* Label3 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QGroupBox* RadioGroup2 = nullptr;
-    QLineEdit* EdtBq_I = nullptr;
-    QLabel* Label4 = nullptr;
-    QLineEdit* EdtBq_Cs137 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QGroupBox* GroupBox2 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLineEdit* EdtSv = nullptr;
-    QLineEdit* EdtGy = nullptr;
-    QLabel* Label19 = nullptr;
-    QLabel* Label20 = nullptr;
-    QLabel* Label21 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QLabel* Label22 = nullptr;
-    QLabel* Label23 = nullptr;
-    QLineEdit* Edt_C_Bq = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
-    QLabel* Label9 = nullptr;
-    QLineEdit* EdtBq_Cs134 = nullptr;
-    QLabel* Label10 = nullptr;
-    QLabel* Label11 = nullptr;
-
-    // The two items of RadioGroup2 (ids 0 air, 1 food).
-    QButtonGroup* routeItems = nullptr;
-    QRadioButton* airItem = nullptr;
-    QRadioButton* foodItem = nullptr;
+    // What lblSv is to assistive technology; a calculation adds its breakdown.
+    QString doseDescription;
 
     TogeDevice panelDC;
     std::unique_ptr<Toge> toge;

@@ -16,16 +16,32 @@ constexpr char16_t fullWidthOffset = u'\uFF01' - u'!';
 char16_t foldFullWidth(char16_t unit)
 {
     switch (unit) {
-    case u'０': case u'１': case u'２': case u'３': case u'４':
-    case u'５': case u'６': case u'７': case u'８': case u'９':
-    case u'＋': case u'－': case u'．': case u'，': case u'Ｅ': case u'ｅ':
+    case u'０':
+    case u'１':
+    case u'２':
+    case u'３':
+    case u'４':
+    case u'５':
+    case u'６':
+    case u'７':
+    case u'８':
+    case u'９':
+    case u'＋':
+    case u'－':
+    case u'．':
+    case u'，':
+    case u'Ｅ':
+    case u'ｅ':
         return static_cast<char16_t>(unit - fullWidthOffset);
     default:
         return unit;
     }
 }
 
-bool isDigit(char16_t unit) { return unit >= u'0' && unit <= u'9'; }
+bool isDigit(char16_t unit)
+{
+    return unit >= u'0' && unit <= u'9';
+}
 
 // Walks the folded text by the grammar of parseNumber and writes it as an ASCII numeral that
 // std::from_chars reads, remembering the decimal order of magnitude for out-of-range numerals.
@@ -146,7 +162,8 @@ std::optional<double> parseNumber(std::u16string_view text, std::u16string_view 
 
     const std::string& numeral = reader.numeral();
     double value = 0.0;
-    const auto [end, error] = std::from_chars(numeral.data(), numeral.data() + numeral.size(), value);
+    const auto [end, error] =
+        std::from_chars(numeral.data(), numeral.data() + numeral.size(), value);
     if (error == std::errc::result_out_of_range) {
         const double magnitude = reader.isLarge() ? std::numeric_limits<double>::infinity() : 0.0;
         return reader.isNegative() ? -magnitude : magnitude;

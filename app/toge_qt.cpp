@@ -36,16 +36,19 @@ bool makeFramebuffer(TogeContext& made, int width, int height)
     gl.glGenRenderbuffers(1, &made.colourBuffer);
     gl.glBindRenderbuffer(GL_RENDERBUFFER, made.colourBuffer);
     gl.glRenderbufferStorage(GL_RENDERBUFFER, GL_RGB8, width, height);
-    gl.glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, made.colourBuffer);
+    gl.glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
+                                 made.colourBuffer);
     gl.glGenRenderbuffers(1, &made.depthBuffer);
     gl.glBindRenderbuffer(GL_RENDERBUFFER, made.depthBuffer);
-    for (const GLenum depthFormat : std::array<GLenum, 2>{GL_DEPTH_COMPONENT32, GL_DEPTH_COMPONENT24}) {
+    for (const GLenum depthFormat :
+         std::array<GLenum, 2>{GL_DEPTH_COMPONENT32, GL_DEPTH_COMPONENT24}) {
         while (gl.glGetError() != GL_NO_ERROR) {
         }
         gl.glRenderbufferStorage(GL_RENDERBUFFER, depthFormat, width, height);
         if (gl.glGetError() != GL_NO_ERROR)
             continue;
-        gl.glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, made.depthBuffer);
+        gl.glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER,
+                                     made.depthBuffer);
         if (gl.glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE)
             return true;
     }
@@ -60,7 +63,8 @@ std::unique_ptr<TogeContext> makeCurrentContext(QOffscreenSurface& surface, int 
         return nullptr;
     auto made = std::make_unique<TogeContext>();
     made->context.setFormat(surface.requestedFormat());
-    if (!made->context.create() || !made->context.makeCurrent(&surface) || !makeFramebuffer(*made, width, height))
+    if (!made->context.create() || !made->context.makeCurrent(&surface)
+        || !makeFramebuffer(*made, width, height))
         return nullptr;
     return made;
 }
@@ -73,7 +77,8 @@ void reportMissingGl()
     if (reported)
         return;
     reported = true;
-    std::fputs("dosecalc: no OpenGL context could be made for the face panel; it stays empty\n", stderr);
+    std::fputs("dosecalc: no OpenGL context could be made for the face panel; it stays empty\n",
+               stderr);
 }
 
 } // namespace

@@ -35,17 +35,12 @@ extern const std::array<VerdictRow, verdictLevelCount> verdictRows;
 // strictly exceeds, counted in order up to the first one it does not (NaN is level 0).
 int verdictLevel(double dose);
 
-struct GaugeColour {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-
-    friend bool operator==(const GaugeColour&, const GaugeColour&) = default;
+// The gauge's bar colours, each as 0xRRGGBB.
+enum class GaugeColour : std::uint32_t {
+    blue = 0x0000FF,
+    yellow = 0xFFFF00,
+    red = 0xFF0000,
 };
-
-inline constexpr GaugeColour gaugeBlue{0x00, 0x00, 0xFF};
-inline constexpr GaugeColour gaugeYellow{0xFF, 0xFF, 0x00};
-inline constexpr GaugeColour gaugeRed{0xFF, 0x00, 0x00};
 
 inline constexpr int gaugeMinimum = 0;
 inline constexpr int gaugeMaximum = 110;

@@ -59,10 +59,10 @@ bool showsTheFace(const std::uint8_t* pixels, int count)
 
 bool panelShowsTheFace(xcb_connection_t* x, xcb_window_t root)
 {
-    const xcb_get_image_cookie_t cookie = xcb_get_image(x, XCB_IMAGE_FORMAT_Z_PIXMAP, root, panelLeft, panelTop,
-                                                        panelWidth, panelHeight, ~0U);
-    const std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> image(xcb_get_image_reply(x, cookie, nullptr),
-                                                                             &std::free);
+    const xcb_get_image_cookie_t cookie = xcb_get_image(
+        x, XCB_IMAGE_FORMAT_Z_PIXMAP, root, panelLeft, panelTop, panelWidth, panelHeight, ~0U);
+    const std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> image(
+        xcb_get_image_reply(x, cookie, nullptr), &std::free);
     if (!image || xcb_get_image_data_length(image.get()) < panelWidth * panelHeight * 4)
         return false;
     return showsTheFace(xcb_get_image_data(image.get()), panelWidth * panelHeight);
@@ -133,13 +133,15 @@ int main(int argc, char* argv[])
         }
     xcb_disconnect(x);
 
-    std::printf("| %d runs each, taking turns | from start to the face on screen: first run | median | fastest | "
-                "slowest |\n|---|---|---|---|---|\n",
-                runs);
+    std::printf(
+        "| %d runs each, taking turns | from start to the face on screen: first run | median | fastest | "
+        "slowest |\n|---|---|---|---|---|\n",
+        runs);
     for (int p = first; p < argc; ++p) {
         const std::vector<double>& t = times[static_cast<std::size_t>(p - first)];
-        std::printf("| %s | %.1f ms | %.1f ms | %.1f ms | %.1f ms |\n", argv[p], t.front(), median(t),
-                    *std::min_element(t.begin(), t.end()), *std::max_element(t.begin(), t.end()));
+        std::printf("| %s | %.1f ms | %.1f ms | %.1f ms | %.1f ms |\n", argv[p], t.front(),
+                    median(t), *std::min_element(t.begin(), t.end()),
+                    *std::max_element(t.begin(), t.end()));
     }
     return 0;
 }

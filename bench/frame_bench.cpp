@@ -65,13 +65,16 @@ double timeFrame(Draw draw)
     const auto start = std::chrono::steady_clock::now();
     draw();
     glFinish();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
 }
 
 Timing summarise(std::vector<double> ms)
 {
     std::sort(ms.begin(), ms.end());
-    const auto at = [&](double q) { return ms[static_cast<std::size_t>(q * static_cast<double>(ms.size() - 1))]; };
+    const auto at = [&](double q) {
+        return ms[static_cast<std::size_t>(q * static_cast<double>(ms.size() - 1))];
+    };
     return {at(0.5), at(0.9)};
 }
 
@@ -131,9 +134,10 @@ Options optionsFromArguments(int argc, char* argv[])
 void describeRenderer(const headless::OffscreenPanel& panel, int frames, const char* per)
 {
     const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    std::printf("Renderer: %s, OpenGL %s; %d x %d; %d timed frames per %s, after %d warm-up frames\n\n",
-                panel.renderer().c_str(), version != nullptr ? version : "?", panelWidth, panelHeight, frames, per,
-                std::min(warmUpFrames, frames));
+    std::printf(
+        "Renderer: %s, OpenGL %s; %d x %d; %d timed frames per %s, after %d warm-up frames\n\n",
+        panel.renderer().c_str(), version != nullptr ? version : "?", panelWidth, panelHeight,
+        frames, per, std::min(warmUpFrames, frames));
 }
 
 bool glReportedError(const std::string& what)
@@ -149,7 +153,8 @@ int benchVerdictPictures(int frames)
     headless::OffscreenPanel panel(panelWidth, panelHeight);
     Toge& surface = panel.surface();
     describeRenderer(panel, frames, "picture and way");
-    std::printf("| picture | face, A, B | immediate median | p90 | share of 70 ms tick | display list median | p90 | immediate / list | pixels that differ |\n");
+    std::printf(
+        "| picture | face, A, B | immediate median | p90 | share of 70 ms tick | display list median | p90 | immediate / list | pixels that differ |\n");
     std::printf("|---|---|---|---|---|---|---|---|---|\n");
 
     int status = 0;
@@ -173,10 +178,12 @@ int benchVerdictPictures(int frames)
 
         if (glReportedError(picture.name))
             status = 1;
-        std::printf("| %s | %d, %d, %d | %.2f ms | %.2f ms | %.1f %% | %.2f ms | %.2f ms | %.2f | %d |\n",
-                    picture.name.c_str(), picture.scene.faceType, picture.scene.decorA, picture.scene.decorB,
-                    immediate.median, immediate.p90, 100.0 * immediate.median / tickMilliseconds, replayed.median,
-                    replayed.p90, immediate.median / replayed.median, differingPixels(drawn, replayedImage));
+        std::printf(
+            "| %s | %d, %d, %d | %.2f ms | %.2f ms | %.1f %% | %.2f ms | %.2f ms | %.2f | %d |\n",
+            picture.name.c_str(), picture.scene.faceType, picture.scene.decorA,
+            picture.scene.decorB, immediate.median, immediate.p90,
+            100.0 * immediate.median / tickMilliseconds, replayed.median, replayed.p90,
+            immediate.median / replayed.median, differingPixels(drawn, replayedImage));
     }
     return status;
 }
@@ -190,10 +197,11 @@ int benchCatalogue(int frames)
     const int rounds = std::min(catalogueRounds, frames);
     const int warmUp = std::min(warmUpFrames, frames);
     const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    std::printf("Renderer: %s, OpenGL %s; %d x %d; %d timed frames per entry in %d rounds over the catalogue, "
-                "after %d warm-up frames of every entry; the angle steps evenly through one turn\n\n",
-                panel.renderer().c_str(), version != nullptr ? version : "?", panelWidth, panelHeight, frames, rounds,
-                warmUp);
+    std::printf(
+        "Renderer: %s, OpenGL %s; %d x %d; %d timed frames per entry in %d rounds over the catalogue, "
+        "after %d warm-up frames of every entry; the angle steps evenly through one turn\n\n",
+        panel.renderer().c_str(), version != nullptr ? version : "?", panelWidth, panelHeight,
+        frames, rounds, warmUp);
     const std::vector<CatalogueEntry> entries = catalogueEntries();
     const auto draw = [&](const CatalogueEntry& entry, int frame) {
         FrameRequest request; // a face alone, a decoration over face 1
@@ -230,8 +238,8 @@ int benchCatalogue(int frames)
     std::printf("|---|---|---|---|\n");
     for (const Row& row : rows)
         std::printf("| %s%s | %.2f ms | %.2f ms | %.1f %% |\n", row.entry.label().c_str(),
-                    row.entry.isFace() ? "" : " over face 1",
-                    row.timing.median, row.timing.p90, 100.0 * row.timing.median / tickMilliseconds);
+                    row.entry.isFace() ? "" : " over face 1", row.timing.median, row.timing.p90,
+                    100.0 * row.timing.median / tickMilliseconds);
     return status;
 }
 
@@ -240,5 +248,6 @@ int benchCatalogue(int frames)
 int main(int argc, char* argv[])
 {
     const Options options = optionsFromArguments(argc, argv);
-    return options.catalogue ? benchCatalogue(options.frames) : benchVerdictPictures(options.frames);
+    return options.catalogue ? benchCatalogue(options.frames)
+                             : benchVerdictPictures(options.frames);
 }

@@ -54,20 +54,23 @@ void reportFirstPresent()
     const double presented = nowMilliseconds();
     std::printf("%.3f %.3f %.3f %.3f %ld %ld %ld\n", childClock.mainEntered, childClock.windowBuilt,
                 childClock.tickStarted, presented, processmemory::residentKilobytes(),
-                processmemory::statusKilobytes("RssAnon"), processmemory::statusKilobytes("RssFile"));
+                processmemory::statusKilobytes("RssAnon"),
+                processmemory::statusKilobytes("RssFile"));
     std::fflush(stdout);
     QCoreApplication::quit();
 }
 
 // The frame setup, unchanged; afterwards, once the frame has been presented (the queued call runs
 // when the paint or the tick has returned), the first frame of an exposed panel ends the run.
-void drawAndWatch(Toge& surface, std::int32_t faceType, std::int32_t decorA, std::int32_t decorB, std::int32_t decorC,
-                  std::int32_t angle, float angleScale, std::int32_t bandCount, double* bandValues,
-                  std::int32_t threshold, std::int32_t extra)
+void drawAndWatch(Toge& surface, std::int32_t faceType, std::int32_t decorA, std::int32_t decorB,
+                  std::int32_t decorC, std::int32_t angle, float angleScale, std::int32_t bandCount,
+                  double* bandValues, std::int32_t threshold, std::int32_t extra)
 {
     const double tickStarted = nowMilliseconds();
-    setupFrame(surface, faceType, decorA, decorB, decorC, angle, angleScale, bandCount, bandValues, threshold, extra);
-    if (MainForm == nullptr || MainForm->windowHandle() == nullptr || !MainForm->windowHandle()->isExposed())
+    setupFrame(surface, faceType, decorA, decorB, decorC, angle, angleScale, bandCount, bandValues,
+               threshold, extra);
+    if (MainForm == nullptr || MainForm->windowHandle() == nullptr
+        || !MainForm->windowHandle()->isExposed())
         return; // present() shows nothing on a panel that is not on screen yet
     if (childClock.tickStarted == 0) {
         childClock.tickStarted = tickStarted;
@@ -121,9 +124,11 @@ bool runOnce(const char* self, Run& run)
     int status = 0;
     waitpid(child, &status, 0);
     double mainEntered = 0, windowBuilt = 0, tickStarted = 0, presented = 0;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
-        std::sscanf(line.c_str(), "%lf %lf %lf %lf %ld %ld %ld", &mainEntered, &windowBuilt, &tickStarted, &presented,
-                    &run.residentKilobytes, &run.anonymousKilobytes, &run.fileKilobytes) != 7)
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0
+        || std::sscanf(line.c_str(), "%lf %lf %lf %lf %ld %ld %ld", &mainEntered, &windowBuilt,
+                       &tickStarted, &presented, &run.residentKilobytes, &run.anonymousKilobytes,
+                       &run.fileKilobytes)
+               != 7)
         return false;
     run.toMain = mainEntered - started;
     run.toWindow = windowBuilt - started;
@@ -173,21 +178,24 @@ int main(int argc, char* argv[])
             values.push_back(static_cast<double>(r.*field) / 1024.0);
         return values;
     };
-    std::printf("| %d runs, from fork | main() entered | window built and shown | first frame on an exposed panel "
-                "starts | presented | resident memory then (heap and other anonymous + mapped files) |\n",
-                runs);
+    std::printf(
+        "| %d runs, from fork | main() entered | window built and shown | first frame on an exposed panel "
+        "starts | presented | resident memory then (heap and other anonymous + mapped files) |\n",
+        runs);
     std::printf("|---|---|---|---|---|---|\n");
-    const auto row = [](const char* name, double toMain, double toWindow, double toTick, double toPresent,
-                        double resident, double anonymous, double file) {
-        std::printf("| %s | %.1f ms | %.1f ms | %.1f ms | %.1f ms | %.1f MiB (%.1f + %.1f) |\n", name, toMain, toWindow,
-                    toTick, toPresent, resident, anonymous, file);
+    const auto row = [](const char* name, double toMain, double toWindow, double toTick,
+                        double toPresent, double resident, double anonymous, double file) {
+        std::printf("| %s | %.1f ms | %.1f ms | %.1f ms | %.1f ms | %.1f MiB (%.1f + %.1f) |\n",
+                    name, toMain, toWindow, toTick, toPresent, resident, anonymous, file);
     };
     const Run& first = results.front();
     row("first run", first.toMain, first.toWindow, first.toFirstTick, first.toFirstPresent,
-        static_cast<double>(first.residentKilobytes) / 1024.0, static_cast<double>(first.anonymousKilobytes) / 1024.0,
+        static_cast<double>(first.residentKilobytes) / 1024.0,
+        static_cast<double>(first.anonymousKilobytes) / 1024.0,
         static_cast<double>(first.fileKilobytes) / 1024.0);
-    row("median", median(column(&Run::toMain)), median(column(&Run::toWindow)), median(column(&Run::toFirstTick)),
-        median(column(&Run::toFirstPresent)), median(mebibytes(&Run::residentKilobytes)),
-        median(mebibytes(&Run::anonymousKilobytes)), median(mebibytes(&Run::fileKilobytes)));
+    row("median", median(column(&Run::toMain)), median(column(&Run::toWindow)),
+        median(column(&Run::toFirstTick)), median(column(&Run::toFirstPresent)),
+        median(mebibytes(&Run::residentKilobytes)), median(mebibytes(&Run::anonymousKilobytes)),
+        median(mebibytes(&Run::fileKilobytes)));
     return 0;
 }

@@ -20,11 +20,12 @@ namespace {
 [[noreturn]] void broken(const PressOfCalculate& press, const char* invariant)
 {
     std::fprintf(stderr, "calculation invariant broken: %s\n", invariant);
-    static constexpr const char* names[] = {"I-131", "Cs-137", "Cs-134", "intake", "Sv rate", "Gy rate"};
+    static constexpr const char* names[] = {"I-131",  "Cs-137",  "Cs-134",
+                                            "intake", "Sv rate", "Gy rate"};
     for (std::size_t i = 0; i < press.fields.size(); ++i)
         std::fprintf(stderr, "  %-7s \"%s\"\n", names[i], printable(press.fields[i]).c_str());
-    std::fprintf(stderr, "  route %d, units %d and %d, separator \"%s\"\n", press.route, press.sievertUnit,
-                 press.grayUnit, printable(press.decimalSeparator).c_str());
+    std::fprintf(stderr, "  route %d, units %d and %d, separator \"%s\"\n", press.route,
+                 press.sievertUnit, press.grayUnit, printable(press.decimalSeparator).c_str());
     std::abort();
 }
 
@@ -45,7 +46,8 @@ InputFacts factsOf(const PressOfCalculate& press)
 {
     InputFacts facts;
     for (std::size_t i = 0; i < press.fields.size(); ++i) {
-        const std::optional<double> value = dosecalc::parseNumber(press.fields[i], press.decimalSeparator);
+        const std::optional<double> value =
+            dosecalc::parseNumber(press.fields[i], press.decimalSeparator);
         if (!value || !(*value >= 0.0))
             facts.everyFieldAQuantity = false;
         else if (i < 3 && *value > 0.0)
@@ -59,11 +61,13 @@ InputFacts factsOf(const PressOfCalculate& press)
 void checkError(const PressOfCalculate& press, dosecalc::InputError error, const InputFacts& facts)
 {
     require(!dosecalc::messageFor(error).empty(), press, "every error has a message");
-    require(dosecalc::messageFor(error) != dosecalc::promptMessage, press, "an error message is not the prompt");
+    require(dosecalc::messageFor(error) != dosecalc::promptMessage, press,
+            "an error message is not the prompt");
     const bool routeMissing = press.route == dosecalc::noRoute && facts.anyConcentration;
     switch (error) {
     case dosecalc::InputError::notANumber:
-        require(!facts.everyFieldAQuantity, press, "'not a number' only when a field holds no quantity");
+        require(!facts.everyFieldAQuantity, press,
+                "'not a number' only when a field holds no quantity");
         return;
     case dosecalc::InputError::routeNotChosen:
         require(facts.everyFieldAQuantity && routeMissing, press,
@@ -113,31 +117,39 @@ void checkBreakdown(const PressOfCalculate& press, const dosecalc::CalculationRe
     require(sum == result.dose, press, "the terms add up to the dose, rounded after each addition");
 
     if (result.dose == 0.0) {
-        require(result.breakdownText == dosecalc::zeroBreakdown, press, "a dose of 0 has the one-line breakdown");
+        require(result.breakdownText == dosecalc::zeroBreakdown, press,
+                "a dose of 0 has the one-line breakdown");
         return;
     }
-    const std::vector<dosecalc::BreakdownLine> lines = dosecalc::breakdownLines({result.terms, result.dose});
-    require(lines.size() == nonZeroTerms, press, "the breakdown lists every term that is not 0, and only those");
+    const std::vector<dosecalc::BreakdownLine> lines =
+        dosecalc::breakdownLines({result.terms, result.dose});
+    require(lines.size() == nonZeroTerms, press,
+            "the breakdown lists every term that is not 0, and only those");
     const std::vector<std::u16string_view> texts = linesOf(result.breakdownText);
     require(texts.size() == lines.size() + 1 && texts[0] == dosecalc::breakdownHeading, press,
             "the breakdown text is the heading and one line a term");
     int percentSum = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const dosecalc::BreakdownLine& line = lines[i];
-        require(line.value == result.terms[static_cast<std::size_t>(line.term)], press, "a line shows its own term");
+        require(line.value == result.terms[static_cast<std::size_t>(line.term)], press,
+                "a line shows its own term");
         require(i == 0 || lines[i - 1].value >= line.value, press, "the largest term comes first");
         require(line.percent >= 0 && line.percent <= 100, press, "a share is 0..100 %");
         percentSum += line.percent;
-        const std::u16string value = dosecalc::formatDose(static_cast<double>(line.value), press.decimalSeparator);
+        const std::u16string value =
+            dosecalc::formatDose(static_cast<double>(line.value), press.decimalSeparator);
         require(texts[i + 1].find(value + u" mSv ") != std::u16string_view::npos, press,
                 "a line shows its term as the dose is shown");
-        require(texts[i + 1].ends_with(percentText(line.percent)), press, "a line ends with its share");
+        require(texts[i + 1].ends_with(percentText(line.percent)), press,
+                "a line ends with its share");
     }
     // Each share rounded to whole percent is off by half a percent at most.
-    require(2 * std::abs(percentSum - 100) <= static_cast<int>(lines.size()), press, "the shares add up to 100 %");
+    require(2 * std::abs(percentSum - 100) <= static_cast<int>(lines.size()), press,
+            "the shares add up to 100 %");
 }
 
-void checkResult(const PressOfCalculate& press, const dosecalc::CalculationResult& result, const InputFacts& facts)
+void checkResult(const PressOfCalculate& press, const dosecalc::CalculationResult& result,
+                 const InputFacts& facts)
 {
     require(facts.everyFieldAQuantity, press, "a result only when every field holds a quantity");
     require(press.route != dosecalc::noRoute || !facts.anyConcentration, press,
@@ -149,26 +161,34 @@ void checkResult(const PressOfCalculate& press, const dosecalc::CalculationResul
     require(dose >= 0.0, press, "a shown dose is not negative");
 
     const dosecalc::Verdict& verdict = result.verdict;
-    require(verdict.level >= 0 && verdict.level < dosecalc::verdictLevelCount, press, "the level is 0..8");
-    require(verdict.level == dosecalc::verdictLevel(dose), press, "the level is verdictLevel(dose)");
-    require(verdict.colour == dosecalc::gaugeColour(verdict.level), press, "the gauge has its level's colour");
-    require(verdict.scene == dosecalc::verdictRows[static_cast<std::size_t>(verdict.level)].scene, press,
-            "the scene is its level's row");
-    require(verdict.gaugePosition >= dosecalc::gaugeMinimum && verdict.gaugePosition <= dosecalc::gaugeMaximum,
+    require(verdict.level >= 0 && verdict.level < dosecalc::verdictLevelCount, press,
+            "the level is 0..8");
+    require(verdict.level == dosecalc::verdictLevel(dose), press,
+            "the level is verdictLevel(dose)");
+    require(verdict.colour == dosecalc::gaugeColour(verdict.level), press,
+            "the gauge has its level's colour");
+    require(verdict.scene == dosecalc::verdictRows[static_cast<std::size_t>(verdict.level)].scene,
+            press, "the scene is its level's row");
+    require(verdict.gaugePosition >= dosecalc::gaugeMinimum
+                && verdict.gaugePosition <= dosecalc::gaugeMaximum,
             press, "the gauge position is 0..110");
 
     require(result.doseText.size() >= 6, press, "the dose text has at least six characters");
-    const std::optional<double> shown = dosecalc::parseNumber(result.doseText, press.decimalSeparator);
+    const std::optional<double> shown =
+        dosecalc::parseNumber(result.doseText, press.decimalSeparator);
     require(shown.has_value(), press, "the dose text reads back as a number");
     // Two decimals, rounded to nearest: off by half a hundredth at most, plus the rounding of a
     // large dose to the nearest double when the text is read back.
     const double tolerance = 0.005 * (1 + 1e-9) + std::abs(dose) * 4 * DBL_EPSILON;
-    require(std::abs(*shown - dose) <= tolerance, press, "the dose text is the dose to two decimals");
+    require(std::abs(*shown - dose) <= tolerance, press,
+            "the dose text is the dose to two decimals");
     // Where it is too long to be shown, the short form reads true to three significant digits (near
     // the largest double, 1.80e+308 reads as beyond the range).
-    const std::optional<double> brief =
-        dosecalc::parseNumber(dosecalc::shortDoseText(dose, press.decimalSeparator), press.decimalSeparator);
-    require(brief && (std::isinf(*brief) ? dose >= 1.795e308 : std::abs(*brief - dose) <= 0.005 * dose + DBL_TRUE_MIN),
+    const std::optional<double> brief = dosecalc::parseNumber(
+        dosecalc::shortDoseText(dose, press.decimalSeparator), press.decimalSeparator);
+    require(brief
+                && (std::isinf(*brief) ? dose >= 1.795e308
+                                       : std::abs(*brief - dose) <= 0.005 * dose + DBL_TRUE_MIN),
             press, "the short dose text is the dose to three significant digits");
 
     checkBreakdown(press, result);

@@ -41,12 +41,14 @@ int main(int argc, char* argv[])
         }
         for (const std::filesystem::path& file : files) {
             std::ifstream in(file, std::ios::binary);
-            const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+            const std::vector<char> bytes{std::istreambuf_iterator<char>(in),
+                                          std::istreambuf_iterator<char>()};
             if (!in.good() && !in.eof()) {
                 std::fprintf(stderr, "corpus replay: cannot read %s\n", file.c_str());
                 return 1;
             }
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                   bytes.size());
             ++replayed;
         }
     }

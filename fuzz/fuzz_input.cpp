@@ -121,7 +121,8 @@ std::u16string decodeUtf8(std::string_view bytes)
         }
         bool complete = true;
         for (int k = 0; k < needed; ++k) {
-            const auto next = i < bytes.size() ? static_cast<std::uint8_t>(bytes[i]) : std::uint8_t{0};
+            const auto next =
+                i < bytes.size() ? static_cast<std::uint8_t>(bytes[i]) : std::uint8_t{0};
             if (i >= bytes.size() || next < low || next > high) {
                 complete = false; // the byte that broke the sequence is read again on its own
                 break;

@@ -10,7 +10,7 @@ packages="
   libpng-dev
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format-14
   xvfb xauth x11-utils xdotool
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
   desktop-file-utils appstream dpkg-dev file

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Everything CI checks (.ci/run), in stages; each stage is announced, and the first one that fails
 # ends the run with its status:
-#   packages          install what is missing (scripts/install-deps.sh)
+#   packages, format  install what is missing (scripts/install-deps.sh); every C++ file as
+#                     .clang-format has it (scripts/format.sh --check; scripts/format.sh formats)
 #   build             g++, every warning an error                        build/test
 #   tests             the whole ctest suite (soak runs included)
 #   sanitizer build   g++ with AddressSanitizer, LeakSanitizer, UBSan    build/sanitize
@@ -23,8 +24,9 @@ run_suite() {
   ctest --test-dir "$1" --output-on-failure --timeout 600 --parallel 2
 }
 
-stage "packages"
+stage "packages, code format"
 "$root/scripts/install-deps.sh"
+"$root/scripts/format.sh" --check
 
 stage "build: g++, warnings as errors (build/test)"
 "$root/scripts/build.sh" "$root/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDOSECALC_WERROR=ON

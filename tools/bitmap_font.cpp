@@ -101,7 +101,10 @@ constexpr int advance = glyphWidth + 1; // dots from one character to the next
 
 } // namespace
 
-bool canDraw(char c) { return glyphOf(c) != nullptr; }
+bool canDraw(char c)
+{
+    return glyphOf(c) != nullptr;
+}
 
 bool canDraw(std::string_view text)
 {
@@ -118,7 +121,8 @@ int textWidth(std::string_view text, int scale)
     return (static_cast<int>(text.size()) * advance - 1) * scale;
 }
 
-void drawText(Canvas& canvas, int left, int top, std::string_view text, int scale, headless::Rgb colour)
+void drawText(Canvas& canvas, int left, int top, std::string_view text, int scale,
+              headless::Rgb colour)
 {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const Glyph* glyph = glyphOf(text[i]);
@@ -127,8 +131,10 @@ void drawText(Canvas& canvas, int left, int top, std::string_view text, int scal
         const int glyphLeft = left + static_cast<int>(i) * advance * scale;
         for (int row = 0; row < glyphHeight; ++row)
             for (int column = 0; column < glyphWidth; ++column)
-                if (((glyph->rows[static_cast<std::size_t>(row)] >> (glyphWidth - 1 - column)) & 1) != 0)
-                    canvas.fill(glyphLeft + column * scale, top + row * scale, scale, scale, colour);
+                if (((glyph->rows[static_cast<std::size_t>(row)] >> (glyphWidth - 1 - column)) & 1)
+                    != 0)
+                    canvas.fill(glyphLeft + column * scale, top + row * scale, scale, scale,
+                                colour);
     }
 }
 

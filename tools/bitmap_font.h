@@ -17,10 +17,14 @@ bool canDraw(char c);
 bool canDraw(std::string_view text);
 // Width and height in pixels of the text at the scale.
 int textWidth(std::string_view text, int scale);
-inline int textHeight(int scale) { return glyphHeight * scale; }
+inline int textHeight(int scale)
+{
+    return glyphHeight * scale;
+}
 
 // Draws the text with its top left corner at (left, top); characters the font cannot draw are
 // left blank.
-void drawText(Canvas& canvas, int left, int top, std::string_view text, int scale, headless::Rgb colour);
+void drawText(Canvas& canvas, int left, int top, std::string_view text, int scale,
+              headless::Rgb colour);
 
 } // namespace bitmapfont

@@ -16,7 +16,9 @@ void Canvas::set(int x, int y, headless::Rgb colour)
 {
     if (x < 0 || y < 0 || x >= width_ || y >= height_)
         return;
-    const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)) * 3;
+    const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width_)
+                           + static_cast<std::size_t>(x))
+                          * 3;
     rgb_[i] = colour.red;
     rgb_[i + 1] = colour.green;
     rgb_[i + 2] = colour.blue;
@@ -36,4 +38,7 @@ void Canvas::paste(const headless::Image& picture, int left, int top)
             set(left + x, top + y, picture.at(x, y));
 }
 
-headless::Image Canvas::image() const { return headless::Image(width_, height_, rgb_); }
+headless::Image Canvas::image() const
+{
+    return headless::Image(width_, height_, rgb_);
+}

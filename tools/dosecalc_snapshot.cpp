@@ -44,12 +44,13 @@ int runBatch()
             arguments.push_back(word);
         if (arguments.empty())
             continue;
-        const SnapshotArguments parsed =
-            parseSnapshotArguments(std::vector<std::string_view>(arguments.begin(), arguments.end()));
+        const SnapshotArguments parsed = parseSnapshotArguments(
+            std::vector<std::string_view>(arguments.begin(), arguments.end()));
         if (parsed.outcome != SnapshotArguments::Outcome::render) {
             std::fprintf(stderr, "dosecalc-snapshot: line %d: %s\n", number,
-                         parsed.outcome == SnapshotArguments::Outcome::help ? "--help has no place in a batch"
-                                                                              : parsed.error.c_str());
+                         parsed.outcome == SnapshotArguments::Outcome::help
+                             ? "--help has no place in a batch"
+                             : parsed.error.c_str());
             return badArguments;
         }
         batch.push_back(parsed.options);

@@ -14,12 +14,13 @@ namespace {
 void requireSameSize(const headless::Image& a, const headless::Image& b)
 {
     if (a.width() != b.width() || a.height() != b.height())
-        throw std::invalid_argument("the pictures differ in size: " + std::to_string(a.width()) + "x" +
-                                    std::to_string(a.height()) + " and " + std::to_string(b.width()) + "x" +
-                                    std::to_string(b.height()));
+        throw std::invalid_argument("the pictures differ in size: " + std::to_string(a.width())
+                                    + "x" + std::to_string(a.height()) + " and "
+                                    + std::to_string(b.width()) + "x" + std::to_string(b.height()));
 }
 
-int channelDifference(const headless::Image& a, const headless::Image& b, std::size_t index, std::size_t channel)
+int channelDifference(const headless::Image& a, const headless::Image& b, std::size_t index,
+                      std::size_t channel)
 {
     return std::abs(a.rgb()[index * 3 + channel] - b.rgb()[index * 3 + channel]);
 }
@@ -56,10 +57,12 @@ Difference compare(const headless::Image& actual, const headless::Image& expecte
         for (std::size_t channel = 0; channel < 3; ++channel)
             map[i * 3 + channel] = static_cast<std::uint8_t>(expected.rgb()[i * 3 + channel] / 4);
     }
-    return {differing, largest, headless::Image(expected.width(), expected.height(), std::move(map))};
+    return {differing, largest,
+            headless::Image(expected.width(), expected.height(), std::move(map))};
 }
 
-std::size_t commonChanges(const headless::Image& base, const headless::Image& a, const headless::Image& b)
+std::size_t commonChanges(const headless::Image& base, const headless::Image& a,
+                          const headless::Image& b)
 {
     requireSameSize(base, a);
     requireSameSize(base, b);

@@ -25,6 +25,7 @@ Difference compare(const headless::Image& actual, const headless::Image& expecte
 // The pixels that both `a` and `b` change from `base` (any channel differs at all): where two
 // figures drawn alone on the same backdrop overlap. Throws std::invalid_argument when the sizes
 // differ.
-std::size_t commonChanges(const headless::Image& base, const headless::Image& a, const headless::Image& b);
+std::size_t commonChanges(const headless::Image& base, const headless::Image& a,
+                          const headless::Image& b);
 
 } // namespace picture

@@ -15,7 +15,10 @@ namespace pngfile {
 
 namespace {
 
-std::string systemError(const std::string& what) { return what + ": " + std::strerror(errno); }
+std::string systemError(const std::string& what)
+{
+    return what + ": " + std::strerror(errno);
+}
 
 // The permissions a newly created file would get, as mkstemp's 0600 would not.
 mode_t newFileMode()
@@ -77,7 +80,8 @@ headless::Image read(const std::string& path)
         png_image_free(&png);
         throw std::runtime_error("cannot decode " + path + ": " + message);
     }
-    return headless::Image(static_cast<int>(png.width), static_cast<int>(png.height), std::move(rgb));
+    return headless::Image(static_cast<int>(png.width), static_cast<int>(png.height),
+                           std::move(rgb));
 }
 
 } // namespace pngfile

@@ -15,7 +15,8 @@ int main(int argc, char* argv[])
     }
     try {
         const headless::Image base = pngfile::read(argv[1]);
-        std::printf("%zu\n", picture::commonChanges(base, pngfile::read(argv[2]), pngfile::read(argv[3])));
+        std::printf("%zu\n",
+                    picture::commonChanges(base, pngfile::read(argv[2]), pngfile::read(argv[3])));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "png-overlap: %s\n", e.what());
         return 1;

@@ -1,6 +1,7 @@
 // png-strip: lays PNG pictures out side by side, top-aligned, with a grey gap between them; in
 // rows of a given length, and each with a label drawn above it, when asked.
-//   png-strip --out SHEET.png [--columns N] [--label TEXT] IN1.png [--next-row] [--label TEXT] IN2.png ...
+//   png-strip --out SHEET.png [--columns N] [--label TEXT] IN1.png [--next-row] [--label TEXT]
+//   IN2.png ...
 // --label names the next picture; --next-row starts a new row before the next picture.
 #include "bitmap_font.h"
 #include "canvas.h"
@@ -66,13 +67,15 @@ Request parse(const std::vector<std::string>& arguments)
         } else if (a == "--columns") {
             const auto columns = parseCount(arguments[++i]);
             if (!columns)
-                throw std::invalid_argument("--columns takes a positive whole number, not \"" + arguments[i] + "\"");
+                throw std::invalid_argument("--columns takes a positive whole number, not \""
+                                            + arguments[i] + "\"");
             request.columns = *columns;
         } else if (a == "--label") {
             label = arguments[++i];
             if (!bitmapfont::canDraw(*label))
-                throw std::invalid_argument("the label \"" + *label +
-                                            "\" has a character other than letters, digits, blanks and + - . , : ( ) / = %");
+                throw std::invalid_argument(
+                    "the label \"" + *label
+                    + "\" has a character other than letters, digits, blanks and + - . , : ( ) / = %");
         } else if (a == "--next-row") {
             nextRow = true;
         } else if (a.starts_with("--")) {
@@ -108,8 +111,8 @@ struct Layout {
 Layout layOut(const Request& request)
 {
     Layout sheet;
-    sheet.labelled =
-        std::any_of(request.tiles.begin(), request.tiles.end(), [](const Tile& t) { return !t.label.empty(); });
+    sheet.labelled = std::any_of(request.tiles.begin(), request.tiles.end(),
+                                 [](const Tile& t) { return !t.label.empty(); });
     const int band = sheet.labelled ? labelHeight : 0;
     int left = 0;
     int rowTop = 0;
@@ -125,7 +128,8 @@ Layout layOut(const Request& request)
         }
         headless::Image picture = pngfile::read(tile.path);
         if (bitmapfont::textWidth(tile.label, labelScale) + 2 * labelPadding > picture.width())
-            throw std::runtime_error("the label \"" + tile.label + "\" is wider than its picture " + tile.path);
+            throw std::runtime_error("the label \"" + tile.label + "\" is wider than its picture "
+                                     + tile.path);
         const int pictureWidth = picture.width();
         rowHeight = std::max(rowHeight, band + picture.height());
         sheet.placed.push_back({std::move(picture), tile.label, left, rowTop + band});
@@ -145,7 +149,8 @@ headless::Image compose(const Request& request)
         if (layout.labelled) {
             const int bandTop = p.top - labelHeight;
             sheet.fill(p.left, bandTop, p.picture.width(), labelHeight, labelBackground);
-            bitmapfont::drawText(sheet, p.left + labelPadding, bandTop + labelPadding, p.label, labelScale, labelInk);
+            bitmapfont::drawText(sheet, p.left + labelPadding, bandTop + labelPadding, p.label,
+                                 labelScale, labelInk);
         }
         sheet.paste(p.picture, p.left, p.top);
     }

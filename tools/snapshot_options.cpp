@@ -17,7 +17,10 @@ const char* const snapshotUsage =
 
 namespace {
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
 
 std::optional<std::int32_t> parseInteger(std::string_view text)
 {
@@ -70,8 +73,8 @@ std::optional<std::string> parseSize(std::string_view text, int& width, int& hei
     const std::optional<std::int32_t> h =
         x == std::string_view::npos ? std::nullopt : parseInteger(text.substr(x + 1));
     if (!w || !h || *w < 1 || *h < 1 || *w > maxSnapshotSide || *h > maxSnapshotSide)
-        return "--size takes WIDTHxHEIGHT, each from 1 to " + std::to_string(maxSnapshotSide) +
-               ", not " + quoted(text);
+        return "--size takes WIDTHxHEIGHT, each from 1 to " + std::to_string(maxSnapshotSide)
+               + ", not " + quoted(text);
     width = *w;
     height = *h;
     return std::nullopt;
@@ -96,7 +99,8 @@ SnapshotArguments parseSnapshotArguments(const std::vector<std::string_view>& ar
             return result;
         }
         std::optional<std::string_view> value;
-        if (const std::size_t equals = name.find('='); name.starts_with("--") && equals != std::string_view::npos) {
+        if (const std::size_t equals = name.find('=');
+            name.starts_with("--") && equals != std::string_view::npos) {
             value = name.substr(equals + 1);
             name = name.substr(0, equals);
         }
@@ -126,8 +130,9 @@ SnapshotArguments parseSnapshotArguments(const std::vector<std::string_view>& ar
         if (integer != nullptr) {
             const std::optional<std::int32_t> parsed = parseInteger(*value);
             if (!parsed)
-                return fail(std::string(name) + " takes a whole number from -2147483648 to 2147483647, not " +
-                            quoted(*value));
+                return fail(std::string(name)
+                            + " takes a whole number from -2147483648 to 2147483647, not "
+                            + quoted(*value));
             *integer = *parsed;
         } else if (name == "--out") {
             if (value->empty())

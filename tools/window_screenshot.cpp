@@ -79,7 +79,9 @@ bool applyArgument(TMainForm& form, const QString& argument)
 int main(int argc, char* argv[])
 {
     if (argc < 2) {
-        std::fputs("usage: dosecalc-screenshot OUTPUT.png [NAME=TEXT]... [--air] [--calculate] [--tooltip]\n", stderr);
+        std::fputs(
+            "usage: dosecalc-screenshot OUTPUT.png [NAME=TEXT]... [--air] [--calculate] [--tooltip]\n",
+            stderr);
         return 2;
     }
     DoseCalcApplication application;
@@ -102,7 +104,8 @@ int main(int argc, char* argv[])
         if (window->inherits("QTipLabel") && window->isVisible())
             area |= window->geometry();
     }
-    const QPixmap shot = form.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    const QPixmap shot =
+        form.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
     if (shot.isNull() || !shot.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
         std::fprintf(stderr, "dosecalc-screenshot: cannot write %s\n", argv[1]);
         return 1;

@@ -13,13 +13,31 @@ inline constexpr double piShort = 3.14159;
 inline constexpr double piLong = 3.141592;
 inline constexpr long double oneOver180 = 1.0L / 180;
 
-inline long double radiansShort(double degrees) { return degrees * piShort * oneOver180; }
-inline long double radiansLong(double degrees) { return degrees * piLong * oneOver180; }
+inline long double radiansShort(double degrees)
+{
+    return degrees * piShort * oneOver180;
+}
+inline long double radiansLong(double degrees)
+{
+    return degrees * piLong * oneOver180;
+}
 
-inline double sinShort(double degrees) { return std::sin(static_cast<double>(radiansShort(degrees))); }
-inline double cosShort(double degrees) { return std::cos(static_cast<double>(radiansShort(degrees))); }
-inline double sinLong(double degrees) { return std::sin(static_cast<double>(radiansLong(degrees))); }
-inline double cosLong(double degrees) { return std::cos(static_cast<double>(radiansLong(degrees))); }
+inline double sinShort(double degrees)
+{
+    return std::sin(static_cast<double>(radiansShort(degrees)));
+}
+inline double cosShort(double degrees)
+{
+    return std::cos(static_cast<double>(radiansShort(degrees)));
+}
+inline double sinLong(double degrees)
+{
+    return std::sin(static_cast<double>(radiansLong(degrees)));
+}
+inline double cosLong(double degrees)
+{
+    return std::cos(static_cast<double>(radiansLong(degrees)));
+}
 
 // A whole-degree angle that a figure forms in 32-bit integer arithmetic (50 x angle, 12 x angle +
 // 240, ...). Angles far beyond any the tick gives wrap around as two's complement arithmetic does,

@@ -8,7 +8,10 @@
 
 static_assert(maxBandCount == Toge::maxBands);
 
-std::int32_t clampBandCount(std::int32_t bandCount) { return std::clamp(bandCount, 0, maxBandCount); }
+std::int32_t clampBandCount(std::int32_t bandCount)
+{
+    return std::clamp(bandCount, 0, maxBandCount);
+}
 
 void conditionBands(Toge& surface, std::int32_t bandCount, double* values)
 {
@@ -19,7 +22,8 @@ void conditionBands(Toge& surface, std::int32_t bandCount, double* values)
         if (value > 100.0)
             value = 100.0;
         if (std::fabs(value) < 1.0)
-            surface.bandSign[static_cast<std::size_t>(i)] = -surface.bandSign[static_cast<std::size_t>(i)];
+            surface.bandSign[static_cast<std::size_t>(i)] =
+                -surface.bandSign[static_cast<std::size_t>(i)];
     }
 }
 

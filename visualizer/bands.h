@@ -31,4 +31,7 @@ BandFeatures deriveBandFeatures(std::int32_t bandCount, const double* values);
 std::int32_t meanLevelOf(double mean);
 
 // A figure is excited when the mean level is strictly above the threshold; equal is calm.
-inline bool isExcited(std::int32_t meanLevel, std::int32_t threshold) { return meanLevel > threshold; }
+inline bool isExcited(std::int32_t meanLevel, std::int32_t threshold)
+{
+    return meanLevel > threshold;
+}

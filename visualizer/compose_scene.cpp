@@ -37,9 +37,9 @@ void composeScene(Toge& surface, std::int32_t angle, std::int32_t bandCount,
 {
     const std::int32_t bands = bandValues == nullptr ? 0 : clampBandCount(bandCount);
     const BandFeatures inputs = deriveBandFeatures(bands, bandValues);
-    const DrawerArgs args{surface,   angle,    bands,
-                          inputs.features.data(), slices, threshold,
-                          faceType,  meanLevelOf(inputs.mean), extra};
+    const DrawerArgs args{surface, angle,     bands,    inputs.features.data(),
+                          slices,  threshold, faceType, meanLevelOf(inputs.mean),
+                          extra};
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ZERO);
@@ -63,8 +63,8 @@ void composeScene(Toge& surface, std::int32_t angle, std::int32_t bandCount,
 
 void drawBackdrop(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCount*/,
                   const double* /*bandFeatures*/, std::int32_t /*slices*/,
-                  std::int32_t /*threshold*/, std::int32_t /*faceType*/,
-                  std::int32_t /*meanLevel*/, double red, double green, double blue)
+                  std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/,
+                  double red, double green, double blue)
 {
     setColour(surface, red, green, blue, 1.0);
     drawQuad(surface, -20.0, -20.0, 20.0, -20.0, 20.0, 20.0, -20.0, 20.0, 10.0);

@@ -23,6 +23,7 @@ void forEachArcDot(const DotArc& arc, std::int32_t slices, Visit visit)
 {
     for (std::int32_t i = 0; i < 30; ++i) {
         const Point2 dot = polarPointLong(arc.centre, arc.radius, 6 * i + arc.startDegrees);
-        visit(Element{std::nullopt, {translate(dot.x, dot.y, arc.z)}, Disk{0, arc.dotRadius, slices}});
+        visit(Element{
+            std::nullopt, {translate(dot.x, dot.y, arc.z)}, Disk{0, arc.dotRadius, slices}});
     }
 }

@@ -14,7 +14,10 @@ TransformList::TransformList(std::initializer_list<Transform> transforms)
         append(transform);
 }
 
-void TransformList::append(const Transform& transform) { insert(size_, transform); }
+void TransformList::append(const Transform& transform)
+{
+    insert(size_, transform);
+}
 
 void TransformList::insert(std::size_t position, const Transform& transform)
 {

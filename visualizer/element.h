@@ -37,7 +37,10 @@ inline constexpr Transform rotate(double degrees, double axisX, double axisY, do
     return {Transform::Kind::rotate, degrees, axisX, axisY, axisZ};
 }
 // A turn about the z axis, the usual turn of a figure's part in its own plane.
-inline constexpr Transform rotateZ(double degrees) { return rotate(degrees, 0.0, 0.0, 1.0); }
+inline constexpr Transform rotateZ(double degrees)
+{
+    return rotate(degrees, 0.0, 0.0, 1.0);
+}
 inline constexpr Transform scale(double x, double y, double z)
 {
     return {Transform::Kind::scale, 0.0, x, y, z};

@@ -41,7 +41,10 @@ void setLight()
 }
 
 // The default material is setColour's with opaque red; it colours only the tiny axis cylinder.
-void setDefaultMaterial(Toge& surface) { setColour(surface, 1.0, 0.0, 0.0, 1.0); }
+void setDefaultMaterial(Toge& surface)
+{
+    setColour(surface, 1.0, 0.0, 0.0, 1.0);
+}
 
 // The camera at (0, 0, -30) looks at the origin with up (0, -1, 0): scene +x is the viewer's
 // right and scene -y is up the screen.

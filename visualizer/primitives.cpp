@@ -85,4 +85,7 @@ void drawDrop(Toge& surface, double cx, double cy, double tipLength, double radi
                           Disk{0.0, radius, 30, 30}});
 }
 
-void drawBall(Toge& /*surface*/, double radius) { drawShape(Sphere{radius, 30, 30}); }
+void drawBall(Toge& /*surface*/, double radius)
+{
+    drawShape(Sphere{radius, 30, 30});
+}

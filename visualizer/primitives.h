@@ -42,4 +42,5 @@ struct WedgeCorners {
     Point2 firstBase;
     Point2 secondBase;
 };
-WedgeCorners wedgeCorners(double cx, double cy, double tipLength, double halfBase, double direction);
+WedgeCorners wedgeCorners(double cx, double cy, double tipLength, double halfBase,
+                          double direction);

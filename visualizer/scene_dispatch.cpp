@@ -152,6 +152,15 @@ SceneDrawer faceDrawer(std::int32_t faceType)
     return faceTable[static_cast<std::size_t>(faceSlot(faceType))];
 }
 
-DecorationEntry decorationA(std::int32_t id) { return lookUp(decorationATable, id); }
-DecorationEntry decorationB(std::int32_t id) { return lookUp(decorationBTable, id); }
-DecorationEntry decorationC(std::int32_t id) { return lookUp(decorationCTable, id); }
+DecorationEntry decorationA(std::int32_t id)
+{
+    return lookUp(decorationATable, id);
+}
+DecorationEntry decorationB(std::int32_t id)
+{
+    return lookUp(decorationBTable, id);
+}
+DecorationEntry decorationC(std::int32_t id)
+{
+    return lookUp(decorationCTable, id);
+}

@@ -21,13 +21,14 @@ struct DrawerArgs {
 
 using SceneDrawer = void (*)(const DrawerArgs&);
 
-// The drawers of one decoration id, in call order (only A15 has two); empty slots draw nothing.
+// The drawers of one decoration id, in call order: only A15 has two, the other ids leave the second
+// slot empty, and an id that names no entry has both empty.
 using DecorationEntry = std::array<SceneDrawer, 2>;
 
 // The composer's fixed dispatch tables. Face slots: 0 draws no face, 1..36 select a face, and
 // every other value (compared unsigned, so a negative one too) is face 1. A decoration id that
-// names no entry (0, 45, negative, above the catalogue) draws nothing. An id whose drawer is not
-// part of the renderer yet has an empty entry and draws nothing as well.
+// names no entry (0, 45, negative, above the catalogue) draws nothing. Every id of the catalogues
+// has its drawer.
 inline constexpr std::int32_t faceCatalogueSize = 36;
 inline constexpr std::int32_t decorationACatalogueSize = 24;
 inline constexpr std::int32_t decorationBCatalogueSize = 16;

@@ -12,22 +12,6 @@ using dosecalc::CalculationInput;
 using dosecalc::CalculationResult;
 using dosecalc::InputError;
 
-// The window's start values: food route, intake 1, every other field 0, micro prefixes.
-CalculationInput startValues()
-{
-    CalculationInput in;
-    in.iodine131 = u"0";
-    in.caesium137 = u"0";
-    in.caesium134 = u"0";
-    in.intake = u"1";
-    in.sievertRate = u"0";
-    in.grayRate = u"0";
-    in.route = dosecalc::foodRoute;
-    in.sievertUnit = 1;
-    in.grayUnit = 1;
-    return in;
-}
-
 CalculationResult expectResult(const CalculationInput& in)
 {
     const dosecalc::CalculationOutcome outcome = dosecalc::calculate(in);
@@ -47,7 +31,7 @@ void expectError(const CalculationInput& in, InputError expected, const char* wh
 
 TEST(Calculate, StartValuesGiveZero)
 {
-    const CalculationResult result = expectResult(startValues());
+    const CalculationResult result = expectResult({}); // an input's defaults are the start values
     EXPECT_EQ(result.dose, 0.0);
     EXPECT_EQ(result.doseText, u"  0.00");
     EXPECT_EQ(result.verdict.level, 0);
@@ -63,30 +47,13 @@ TEST(Calculate, TypedInputsGiveTheDoseTextAndVerdict)
         int level;
         int position;
     };
-    CalculationInput airIodine = startValues();
-    airIodine.route = dosecalc::airRoute;
-    airIodine.iodine131 = u"1000";
-    CalculationInput foodCaesium = startValues();
-    foodCaesium.intake = u"2";
-    foodCaesium.caesium137 = u"100";
-    CalculationInput microSievert = startValues();
-    microSievert.sievertRate = u"0.114";
-    CalculationInput milliGray = startValues();
-    milliGray.grayRate = u"1";
-    milliGray.grayUnit = 2;
-    CalculationInput boundary = startValues();
-    boundary.grayRate = u" 0.7990867579908676 ";
-    boundary.grayUnit = 2;
-    CalculationInput fullWidth = startValues();
-    fullWidth.sievertRate = u"１２．５";
-
     const Case cases[] = {
-        {"air I-131 1000", airIodine, u"  2.70", 1, 10},
-        {"food intake 2 Cs-137 100", foodCaesium, u"  0.95", 0, 94},
-        {"0.114 uSv/h shows 1.00 at level 0", microSievert, u"  1.00", 0, 99},
-        {"1 mGy/h", milliGray, u"8760.00", 8, 110},
-        {"exactly 7000", boundary, u"7000.00", 7, 110},
-        {"full-width 12.5 uSv/h", fullWidth, u"109.50", 2, 53},
+        {"air I-131 1000", {.iodine131 = u"1000", .route = dosecalc::airRoute}, u"  2.70", 1, 10},
+        {"food intake 2 Cs-137 100", {.caesium137 = u"100", .intake = u"2"}, u"  0.95", 0, 94},
+        {"0.114 uSv/h shows 1.00 at level 0", {.sievertRate = u"0.114"}, u"  1.00", 0, 99},
+        {"1 mGy/h", {.grayRate = u"1", .grayUnit = 2}, u"8760.00", 8, 110},
+        {"exactly 7000", {.grayRate = u" 0.7990867579908676 ", .grayUnit = 2}, u"7000.00", 7, 110},
+        {"full-width 12.5 uSv/h", {.sievertRate = u"１２．５"}, u"109.50", 2, 53},
     };
     for (const Case& c : cases) {
         const CalculationResult result = expectResult(c.input);
@@ -99,13 +66,14 @@ TEST(Calculate, TypedInputsGiveTheDoseTextAndVerdict)
 TEST(Calculate, EveryFieldMustHoldANonNegativeNumber)
 {
     std::u16string_view CalculationInput::*const fields[] = {
-        &CalculationInput::iodine131,   &CalculationInput::caesium137, &CalculationInput::caesium134,
-        &CalculationInput::intake,      &CalculationInput::sievertRate, &CalculationInput::grayRate,
+        &CalculationInput::iodine131, &CalculationInput::caesium137,  &CalculationInput::caesium134,
+        &CalculationInput::intake,    &CalculationInput::sievertRate, &CalculationInput::grayRate,
     };
-    for (const std::u16string_view bad : {u"", u"abc", u"-1", u"-1e-300", u"inf", u"nan", u"1,5", u"1e"}) {
+    for (const std::u16string_view bad :
+         {u"", u"abc", u"-1", u"-1e-300", u"inf", u"nan", u"1,5", u"1e"}) {
         for (const auto field : fields) {
             for (const int route : {dosecalc::airRoute, dosecalc::foodRoute}) {
-                CalculationInput in = startValues();
+                CalculationInput in;
                 in.route = route; // the intake is checked on the air route too
                 in.*field = bad;
                 expectError(in, InputError::notANumber, "bad field");
@@ -116,16 +84,12 @@ TEST(Calculate, EveryFieldMustHoldANonNegativeNumber)
 
 TEST(Calculate, NegativeZeroCountsAsZero)
 {
-    CalculationInput in = startValues();
-    in.sievertRate = u"-0";
-    EXPECT_EQ(expectResult(in).doseText, u"  0.00");
+    EXPECT_EQ(expectResult({.sievertRate = u"-0"}).doseText, u"  0.00");
 }
 
 TEST(Calculate, ConcentrationsNeedARoute)
 {
-    CalculationInput in = startValues();
-    in.route = dosecalc::noRoute;
-    in.sievertRate = u"1";
+    CalculationInput in{.sievertRate = u"1", .route = dosecalc::noRoute};
     EXPECT_EQ(expectResult(in).doseText, u"  8.76"); // no concentration: no route needed
     in.caesium134 = u"0.001";
     expectError(in, InputError::routeNotChosen, "concentration without route");
@@ -135,11 +99,8 @@ TEST(Calculate, ConcentrationsNeedARoute)
 
 TEST(Calculate, BothUnitsMustNameAnItem)
 {
-    CalculationInput in = startValues();
-    in.sievertUnit = -1;
-    expectError(in, InputError::unitNotListed, "sievert unit");
-    in = startValues();
-    in.grayUnit = 3;
+    expectError({.sievertUnit = -1}, InputError::unitNotListed, "sievert unit");
+    CalculationInput in{.grayUnit = 3};
     expectError(in, InputError::unitNotListed, "gray unit");
     in.route = dosecalc::noRoute;
     in.iodine131 = u"1";
@@ -148,50 +109,35 @@ TEST(Calculate, BothUnitsMustNameAnItem)
 
 TEST(Calculate, ADoseBeyondTheDoubleRangeIsTooLarge)
 {
-    CalculationInput nanDose = startValues(); // inf x 0 would be NaN, classified as safe
-    nanDose.intake = u"1e400";
-    expectError(nanDose, InputError::tooLarge, "NaN dose");
-
-    CalculationInput overflow = startValues();
-    overflow.intake = u"1e308";
-    overflow.iodine131 = u"1e308";
-    expectError(overflow, InputError::tooLarge, "overflowing product");
-
-    CalculationInput rate = startValues();
-    rate.sievertRate = u"1.7976931348623157e308";
-    rate.sievertUnit = 2;
-    expectError(rate, InputError::tooLarge, "overflowing rate");
-
-    CalculationInput fine = startValues();
-    fine.intake = u"1e308"; // finite in extended precision: zero concentrations add zero
-    EXPECT_EQ(expectResult(fine).doseText, u"  0.00");
-
-    CalculationInput unused = startValues();
-    unused.route = dosecalc::airRoute;
-    unused.intake = u"1e400"; // a number, but not used on the air route
-    EXPECT_EQ(expectResult(unused).doseText, u"  0.00");
+    // An infinite intake times concentrations of 0 would be NaN, classified as safe.
+    expectError({.intake = u"1e400"}, InputError::tooLarge, "NaN dose");
+    expectError({.iodine131 = u"1e308", .intake = u"1e308"}, InputError::tooLarge,
+                "overflowing product");
+    expectError({.sievertRate = u"1.7976931348623157e308", .sievertUnit = 2}, InputError::tooLarge,
+                "overflowing rate");
+    // Finite in extended precision: zero concentrations add zero.
+    EXPECT_EQ(expectResult({.intake = u"1e308"}).doseText, u"  0.00");
+    // A number, but not used on the air route.
+    EXPECT_EQ(expectResult({.intake = u"1e400", .route = dosecalc::airRoute}).doseText, u"  0.00");
 }
 
 TEST(Calculate, CommaLocaleReadsAndPrintsCommas)
 {
-    CalculationInput in = startValues();
-    in.decimalSeparator = u",";
-    in.sievertRate = u"2,5";
-    const CalculationResult result = expectResult(in);
-    EXPECT_EQ(result.doseText, u" 21,90");
+    CalculationInput in{.sievertRate = u"2,5", .decimalSeparator = u","};
+    EXPECT_EQ(expectResult(in).doseText, u" 21,90");
     in.sievertRate = u"2.5";
     expectError(in, InputError::notANumber, "point in a comma locale");
 }
 
 TEST(Calculate, ReturnsTheTermsAndTheirBreakdown)
 {
-    CalculationInput in = startValues();
-    in.caesium137 = u"20000";
-    in.sievertRate = u"2.1667";
+    CalculationInput in{.caesium137 = u"20000", .sievertRate = u"2.1667"};
     const CalculationResult result = expectResult(in);
     EXPECT_EQ(result.doseText, u"113.88");
-    EXPECT_EQ(result.terms[static_cast<std::size_t>(dosecalc::DoseTerm::caesium137)], 0x1.7b9999999999a0f2p+6L);
-    EXPECT_EQ(result.terms[static_cast<std::size_t>(dosecalc::DoseTerm::sievertRate)], 0x1.2faf46aa087ca90cp+4L);
+    EXPECT_EQ(result.terms[static_cast<std::size_t>(dosecalc::DoseTerm::caesium137)],
+              0x1.7b9999999999a0f2p+6L);
+    EXPECT_EQ(result.terms[static_cast<std::size_t>(dosecalc::DoseTerm::sievertRate)],
+              0x1.2faf46aa087ca90cp+4L);
     EXPECT_EQ(result.breakdownText, u"内訳（1年間）\n"
                                     u"セシウム137（飲食物）  94.90 mSv  83 %\n"
                                     u"空間線量率 (Sv/h)      18.98 mSv  17 %");
@@ -203,7 +149,7 @@ TEST(Calculate, ReturnsTheTermsAndTheirBreakdown)
     EXPECT_EQ(expectResult(in).breakdownText, u"内訳（1年間）\n"
                                               u"空間線量率 (Sv/h)      18,98 mSv  87 %\n"
                                               u"セシウム137（空気中）   2,85 mSv  13 %");
-    EXPECT_EQ(expectResult(startValues()).breakdownText, u"内訳: すべて 0 mSv");
+    EXPECT_EQ(expectResult({}).breakdownText, u"内訳: すべて 0 mSv");
 }
 
 } // namespace

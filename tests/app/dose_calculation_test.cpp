@@ -8,6 +8,7 @@
 
 namespace {
 
+using dosecalc::airRoute;
 using dosecalc::DoseInputs;
 
 // The expected doses were worked out independently, with exact rational arithmetic rounding each
@@ -18,62 +19,46 @@ struct DoseCase {
     double dose;
 };
 
-DoseInputs food(double intake, double iodine131, double caesium137, double caesium134)
-{
-    DoseInputs in;
-    in.intake = intake;
-    in.iodine131 = iodine131;
-    in.caesium137 = caesium137;
-    in.caesium134 = caesium134;
-    return in;
-}
-
-DoseInputs air(double iodine131, double caesium137, double caesium134)
-{
-    DoseInputs in = food(1, iodine131, caesium137, caesium134);
-    in.route = dosecalc::airRoute;
-    return in;
-}
-
-DoseInputs rates(double sievert, int sievertUnit, double gray, int grayUnit)
-{
-    DoseInputs in;
-    in.sievertRate = sievert;
-    in.sievertUnit = sievertUnit;
-    in.grayRate = gray;
-    in.grayUnit = grayUnit;
-    return in;
-}
-
-DoseInputs withRoute(DoseInputs in, int route)
-{
-    in.route = route;
-    return in;
-}
-
 TEST(AnnualDose, MatchesTheExactlyRoundedValue)
 {
-    DoseInputs mixed = food(1.5, 12.5, 300, 250);
-    mixed.sievertRate = 0.25;
-    mixed.grayRate = 40;
-    mixed.grayUnit = 0;
+    const DoseInputs mixed{.iodine131 = 12.5,
+                           .caesium137 = 300,
+                           .caesium134 = 250,
+                           .intake = 1.5,
+                           .sievertRate = 0.25,
+                           .grayRate = 40,
+                           .grayUnit = 0};
     DoseInputs mixedAir = mixed;
-    mixedAir.route = dosecalc::airRoute;
+    mixedAir.route = airRoute;
     mixedAir.sievertUnit = 2;
 
     const DoseCase cases[] = {
-        {"start values", DoseInputs{}, 0.0},
-        {"air, I-131 1000", air(1000, 0, 0), 0x1.59ba5e353f7cfp+1},    // 2.701
-        {"food, intake 2, Cs-137 100", food(2, 0, 100, 0), 0x1.e5e353f7ced92p-1}, // 0.949
-        {"1 uSv/h", rates(1, 1, 0, 1), 0x1.1851eb851eb85p+3},              // 8.76
-        {"1 nSv/h", rates(1, 0, 0, 1), 0x1.1f0c34c1a8ac6p-7},              // 0.00876
-        {"1 mGy/h", rates(0, 1, 1, 2), 8760.0},
-        {"0.114 uSv/h", rates(0.114, 1, 0, 1), 0x1.ff4dbdf8f4731p-1},      // 0.99864
+        {"start values", {}, 0.0},
+        {"air, I-131 1000",
+         {.iodine131 = 1000, .intake = 1, .route = airRoute},
+         0x1.59ba5e353f7cfp+1}, // 2.701
+        {"food, intake 2, Cs-137 100",
+         {.caesium137 = 100, .intake = 2},
+         0x1.e5e353f7ced92p-1},                                                  // 0.949
+        {"1 uSv/h", {.sievertRate = 1}, 0x1.1851eb851eb85p+3},                   // 8.76
+        {"1 nSv/h", {.sievertRate = 1, .sievertUnit = 0}, 0x1.1f0c34c1a8ac6p-7}, // 0.00876
+        {"1 mGy/h", {.grayRate = 1, .grayUnit = 2}, 8760.0},
+        {"0.114 uSv/h", {.sievertRate = 0.114}, 0x1.ff4dbdf8f4731p-1}, // 0.99864
         {"mixed food", mixed, 0x1.db514e3bcd35ap+2},
         {"mixed air ignores the intake", mixedAir, 0x1.128f59652bd3cp+11},
-        {"food with intake 0", withRoute(food(0, 1e6, 1e6, 1e6), dosecalc::foodRoute), 0.0},
-        {"no route adds no concentration", withRoute(food(1, 1e6, 1e6, 1e6), dosecalc::noRoute), 0.0},
-        {"unknown route adds no concentration", withRoute(food(1, 1e6, 1e6, 1e6), 7), 0.0},
+        {"food with intake 0",
+         {.iodine131 = 1e6, .caesium137 = 1e6, .caesium134 = 1e6, .intake = 0},
+         0.0},
+        {"no route adds no concentration",
+         {.iodine131 = 1e6,
+          .caesium137 = 1e6,
+          .caesium134 = 1e6,
+          .intake = 1,
+          .route = dosecalc::noRoute},
+         0.0},
+        {"unknown route adds no concentration",
+         {.iodine131 = 1e6, .caesium137 = 1e6, .caesium134 = 1e6, .intake = 1, .route = 7},
+         0.0},
     };
     for (const DoseCase& c : cases)
         EXPECT_EQ(dosecalc::annualDose(c.inputs), c.dose) << c.name;
@@ -85,13 +70,21 @@ TEST(AnnualDose, MatchesTheExactlyRoundedValue)
 TEST(AnnualDose, BoundaryDosesLandExactly)
 {
     const DoseCase cases[] = {
-        {"7000 from 0.7990867579908676 mGy/h", rates(0, 1, 0.7990867579908676, 2), 7000.0},
-        {"7000 from 799.0867579908676 uSv/h", rates(799.0867579908676, 1, 0, 1), 7000.0},
-        {"1000 from food I-131", food(1, 124533.00124533, 0, 0), 1000.0},
-        {"just above 1000 from food I-131", food(1, 124533.00124533002, 0, 0), 0x1.f400000000001p+9},
-        {"7000 from food Cs-134", food(1, 0, 0, 1009372.7469358329), 7000.0},
-        {"just above 1000 from food Cs-137", food(1, 0, 210748.1559536354, 0), 0x1.f400000000001p+9},
-        {"1 from air I-131", air(370.23324694557573, 0, 0), 1.0},
+        {"7000 from 0.7990867579908676 mGy/h",
+         {.grayRate = 0.7990867579908676, .grayUnit = 2},
+         7000.0},
+        {"7000 from 799.0867579908676 uSv/h", {.sievertRate = 799.0867579908676}, 7000.0},
+        {"1000 from food I-131", {.iodine131 = 124533.00124533, .intake = 1}, 1000.0},
+        {"just above 1000 from food I-131",
+         {.iodine131 = 124533.00124533002, .intake = 1},
+         0x1.f400000000001p+9},
+        {"7000 from food Cs-134", {.caesium134 = 1009372.7469358329, .intake = 1}, 7000.0},
+        {"just above 1000 from food Cs-137",
+         {.caesium137 = 210748.1559536354, .intake = 1},
+         0x1.f400000000001p+9},
+        {"1 from air I-131",
+         {.iodine131 = 370.23324694557573, .intake = 1, .route = airRoute},
+         1.0},
     };
     for (const DoseCase& c : cases)
         EXPECT_EQ(dosecalc::annualDose(c.inputs), c.dose) << c.name;
@@ -101,10 +94,11 @@ TEST(AnnualDose, ExtendedProductsKeepHugeFactorsFinite)
 {
     // 1e308 x 365 overflows a double but not extended precision, so a zero concentration
     // still contributes nothing.
-    EXPECT_EQ(dosecalc::annualDose(food(1e308, 0, 0, 0)), 0.0);
-    EXPECT_TRUE(std::isinf(dosecalc::annualDose(food(1e308, 1e308, 0, 0))));
-    EXPECT_TRUE(std::isinf(dosecalc::annualDose(rates(1.7976931348623157e308, 2, 0, 1))));
-    EXPECT_TRUE(std::isnan(dosecalc::annualDose(food(INFINITY, 0, 0, 0))));
+    EXPECT_EQ(dosecalc::annualDose({.intake = 1e308}), 0.0);
+    EXPECT_TRUE(std::isinf(dosecalc::annualDose({.iodine131 = 1e308, .intake = 1e308})));
+    EXPECT_TRUE(std::isinf(
+        dosecalc::annualDose({.sievertRate = 1.7976931348623157e308, .sievertUnit = 2})));
+    EXPECT_TRUE(std::isnan(dosecalc::annualDose({.intake = INFINITY})));
 }
 
 TEST(RateDivisor, DefinedForTheThreePrefixesOnly)
@@ -123,15 +117,35 @@ TEST(UnitIndex, NamesAnItemByItsTextInCommonSpellings)
         int index;
     };
     const Case sievert[] = {
-        {u" nSv /h", 0}, {u" uSv /h", 1}, {u" mSv /h", 2}, {u"uSv /h", 1}, {u"  mSv /h  ", 2},
-        {u"usv /h", 1}, {u"uSv/h", 1}, {u"µSv/h", 1}, {u"μSv /h", 1}, {u"u S v / h", 1},
-        {u"ｍＳｖ／ｈ", 2}, {u"\u3000µＳＶ/H\t", 1}, {u"nsv/h", 0},
+        {u" nSv /h", 0},
+        {u" uSv /h", 1},
+        {u" mSv /h", 2},
+        {u"uSv /h", 1},
+        {u"  mSv /h  ", 2},
+        {u"usv /h", 1},
+        {u"uSv/h", 1},
+        {u"µSv/h", 1},
+        {u"μSv /h", 1},
+        {u"u S v / h", 1},
+        {u"ｍＳｖ／ｈ", 2},
+        {u"\u3000µＳＶ/H\t", 1},
+        {u"nsv/h", 0},
         // Refused: another prefix or its other case, another unit, a part of one.
-        {u"", -1}, {u" uGy /h", -1}, {u"MSv/h", -1}, {u"USv/h", -1}, {u"ΜSv/h", -1}, {u"kSv/h", -1},
-        {u"uSv", -1}, {u"uSv/hr", -1}, {u"Sv/h", -1}, {u"uuSv/h", -1}, {u"u-Sv/h", -1},
+        {u"", -1},
+        {u" uGy /h", -1},
+        {u"MSv/h", -1},
+        {u"USv/h", -1},
+        {u"ΜSv/h", -1},
+        {u"kSv/h", -1},
+        {u"uSv", -1},
+        {u"uSv/hr", -1},
+        {u"Sv/h", -1},
+        {u"uuSv/h", -1},
+        {u"u-Sv/h", -1},
     };
     for (const Case& c : sievert)
-        EXPECT_EQ(dosecalc::unitIndexOf(c.typed, dosecalc::sievertUnitItems), c.index) << "row " << &c - sievert;
+        EXPECT_EQ(dosecalc::unitIndexOf(c.typed, dosecalc::sievertUnitItems), c.index)
+            << "row " << &c - sievert;
     EXPECT_EQ(dosecalc::unitIndexOf(u" mGy /h", dosecalc::grayUnitItems), 2);
     EXPECT_EQ(dosecalc::unitIndexOf(u"μgy/h", dosecalc::grayUnitItems), 1);
     EXPECT_EQ(dosecalc::unitIndexOf(u" mSv /h", dosecalc::grayUnitItems), -1);
@@ -173,7 +187,9 @@ TEST(FormatDose, UsesTheGivenDecimalSeparator)
 TEST(DoseText, FullWhereItFitsElseShortAndTrue)
 {
     // A place with room for sixteen characters; without a measure everything fits.
-    const dosecalc::DoseTextFits sixteen = [](std::u16string_view text) { return text.size() <= 16; };
+    const dosecalc::DoseTextFits sixteen = [](std::u16string_view text) {
+        return text.size() <= 16;
+    };
     struct Case {
         double dose;
         std::u16string text;

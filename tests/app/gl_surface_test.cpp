@@ -51,11 +51,14 @@ qreal expectedPixelRatio()
 
 // Every frame the panel is asked for is recorded, then drawn by the renderer.
 void recordAndDraw(Toge& surface, std::int32_t faceType, std::int32_t decorA, std::int32_t decorB,
-                   std::int32_t decorC, std::int32_t angle, float angleScale, std::int32_t bandCount,
-                   double* bandValues, std::int32_t threshold, std::int32_t extra)
+                   std::int32_t decorC, std::int32_t angle, float angleScale,
+                   std::int32_t bandCount, double* bandValues, std::int32_t threshold,
+                   std::int32_t extra)
 {
-    recordFrame(surface, faceType, decorA, decorB, decorC, angle, angleScale, bandCount, bandValues, threshold, extra);
-    setupFrame(surface, faceType, decorA, decorB, decorC, angle, angleScale, bandCount, bandValues, threshold, extra);
+    recordFrame(surface, faceType, decorA, decorB, decorC, angle, angleScale, bandCount, bandValues,
+                threshold, extra);
+    setupFrame(surface, faceType, decorA, decorB, decorC, angle, angleScale, bandCount, bandValues,
+               threshold, extra);
 }
 
 // The whole screen (X11) or output (Wayland: weston-screenshooter, which weston's --debug allows)
@@ -63,7 +66,8 @@ void recordAndDraw(Toge& surface, std::int32_t faceType, std::int32_t decorA, st
 QImage wholeOutput()
 {
     if (!onWayland())
-        return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+        return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
+            QImage::Format_RGB32);
     QTemporaryDir folder;
     QProcess shooter;
     shooter.setWorkingDirectory(folder.path());
@@ -71,7 +75,9 @@ QImage wholeOutput()
     if (!shooter.waitForFinished(10000) || shooter.exitCode() != 0)
         return {};
     const QStringList shots = QDir(folder.path()).entryList({QStringLiteral("*.png")});
-    return shots.size() == 1 ? QImage(folder.filePath(shots.front())).convertToFormat(QImage::Format_RGB32) : QImage();
+    return shots.size() == 1
+               ? QImage(folder.filePath(shots.front())).convertToFormat(QImage::Format_RGB32)
+               : QImage();
 }
 
 // Where the output shows the frame, every pixel of it, if anywhere.
@@ -82,9 +88,11 @@ std::optional<QPoint> placeOf(const QImage& frame, const QImage& output)
     for (int y = 0; y + wanted.height() <= output.height(); ++y)
         for (int x = 0; x + wanted.width() <= output.width(); ++x) {
             int row = 0;
-            while (row < wanted.height() &&
-                   std::memcmp(output.constScanLine(y + row) + static_cast<std::ptrdiff_t>(x) * 4,
-                               wanted.constScanLine(row), rowBytes) == 0)
+            while (
+                row < wanted.height()
+                && std::memcmp(output.constScanLine(y + row) + static_cast<std::ptrdiff_t>(x) * 4,
+                               wanted.constScanLine(row), rowBytes)
+                       == 0)
                 ++row;
             if (row == wanted.height())
                 return QPoint(x, y);
@@ -121,8 +129,9 @@ QImage snapshot(std::int32_t faceType, std::int32_t decorA, std::int32_t angle, 
     QProcess tool;
     tool.start(QStringLiteral(SNAPSHOT_TOOL),
                {QStringLiteral("--out"), out, QStringLiteral("--face"), QString::number(faceType),
-                QStringLiteral("--decor-a"), QString::number(decorA), QStringLiteral("--angle"), QString::number(angle),
-                QStringLiteral("--size"), QStringLiteral("%1x%2").arg(size.width()).arg(size.height())});
+                QStringLiteral("--decor-a"), QString::number(decorA), QStringLiteral("--angle"),
+                QString::number(angle), QStringLiteral("--size"),
+                QStringLiteral("%1x%2").arg(size.width()).arg(size.height())});
     if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
         return {};
     return QImage(out).convertToFormat(QImage::Format_RGB32);
@@ -165,7 +174,8 @@ TEST_F(GlSurface, ThePanelHasACurrentContextWithFixedFunctionAndADeepDepthBuffer
 
     // Fixed function is there: a compatibility (or pre-3.2) context with lights.
     const QSurfaceFormat format = context.format();
-    EXPECT_TRUE(format.profile() == QSurfaceFormat::CompatibilityProfile || format.version() < qMakePair(3, 2));
+    EXPECT_TRUE(format.profile() == QSurfaceFormat::CompatibilityProfile
+                || format.version() < qMakePair(3, 2));
     GLint lights = 0;
     glGetIntegerv(GL_MAX_LIGHTS, &lights);
     EXPECT_GE(lights, 8);
@@ -173,7 +183,9 @@ TEST_F(GlSurface, ThePanelHasACurrentContextWithFixedFunctionAndADeepDepthBuffer
     // The frame's buffers: 8 bits a colour channel, a depth buffer of 24 bits at least (32 asked).
     std::array<GLint, 4> bits{};
     for (std::size_t i = 0; i < bits.size(); ++i)
-        glGetIntegerv(std::array<GLenum, 4>{GL_RED_BITS, GL_GREEN_BITS, GL_BLUE_BITS, GL_DEPTH_BITS}[i], &bits[i]);
+        glGetIntegerv(
+            std::array<GLenum, 4>{GL_RED_BITS, GL_GREEN_BITS, GL_BLUE_BITS, GL_DEPTH_BITS}[i],
+            &bits[i]);
     EXPECT_EQ(bits[0], 8);
     EXPECT_EQ(bits[1], 8);
     EXPECT_EQ(bits[2], 8);
@@ -263,8 +275,9 @@ void setMinimisedFromOutside(QWindow* window, bool minimised)
     const xcb_atom_t wmState = reply->atom;
     std::free(reply);
     const std::array<std::uint32_t, 2> state = {minimised ? iconicState : normalState, XCB_NONE};
-    xcb_change_property(x11(), XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()), wmState, wmState,
-                        32, static_cast<std::uint32_t>(state.size()), state.data());
+    xcb_change_property(x11(), XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
+                        wmState, wmState, 32, static_cast<std::uint32_t>(state.size()),
+                        state.data());
     setMappedFromOutside(window, !minimised);
 }
 
@@ -283,7 +296,8 @@ TEST_F(GlSurface, NoFrameIsDrawnWhileThePanelIsOutOfSightAndTheAngleRunsOn)
          [](TMainForm& f) { setMinimisedFromOutside(f.windowHandle(), true); },
          [](TMainForm& f) { setMinimisedFromOutside(f.windowHandle(), false); }},
         // As a window manager hides a window on another workspace.
-        {"unmapped from outside", true, false, [](TMainForm& f) { setMappedFromOutside(f.windowHandle(), false); },
+        {"unmapped from outside", true, false,
+         [](TMainForm& f) { setMappedFromOutside(f.windowHandle(), false); },
          [](TMainForm& f) { setMappedFromOutside(f.windowHandle(), true); }},
         // The compositor shows the surface nowhere and stops its frame callbacks; a client cannot
         // restore itself, the user does (here: shown anew).
@@ -325,7 +339,8 @@ TEST_F(GlSurface, NoFrameIsDrawnWhileThePanelIsOutOfSightAndTheAngleRunsOn)
         timer->start();
         EXPECT_EQ(timer->interval(), 70);
         const int hiddenAngle = form->currentAngle();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return form->currentAngle() >= (hiddenAngle + 3) % 360; }, 5000));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return form->currentAngle() >= (hiddenAngle + 3) % 360; }, 5000));
         timer->stop();
         EXPECT_EQ(recordedFrames().size(), framesWhileLeaving);
         // A calculation out of sight still sets the scene (the start inputs give level 0).
@@ -362,11 +377,13 @@ TEST(GlSurfaceUnavailable, TheProgramRunsOnAndSaysWhyOnce)
     program.kill();
     program.waitForFinished(10000);
     QStringList ownLines;
-    for (const QString& line : QString::fromUtf8(program.readAllStandardError()).split(QLatin1Char('\n')))
+    for (const QString& line :
+         QString::fromUtf8(program.readAllStandardError()).split(QLatin1Char('\n')))
         if (line.startsWith(QLatin1String("dosecalc:")))
             ownLines << line;
-    EXPECT_EQ(ownLines, QStringList{QStringLiteral(
-                            "dosecalc: no OpenGL context could be made for the face panel; it stays empty")});
+    EXPECT_EQ(ownLines,
+              QStringList{QStringLiteral(
+                  "dosecalc: no OpenGL context could be made for the face panel; it stays empty")});
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <limits>
 #include <optional>
 #include <string>
@@ -43,9 +44,16 @@ void expectValue(const std::u16string& text, std::u16string_view separator, doub
     EXPECT_EQ(std::signbit(*value), std::signbit(expected));
 }
 
+// Each text reads as its value with the separator.
+void expectValues(std::initializer_list<Accepted> cases, std::u16string_view separator = u".")
+{
+    for (const Accepted& c : cases)
+        expectValue(c.text, separator, c.value);
+}
+
 TEST(NumberParsing, AcceptsDecimalNumbersWithThePointSeparator)
 {
-    const Accepted cases[] = {
+    expectValues({
         {u"0", 0.0},
         {u"12.5", 12.5},
         {u"0.1", 0.1},
@@ -64,26 +72,22 @@ TEST(NumberParsing, AcceptsDecimalNumbersWithThePointSeparator)
         {u"124533.00124533002", 124533.00124533002},
         {u"1.7976931348623157e308", 1.7976931348623157e308},
         {u"4.9e-324", 4.9e-324},
-    };
-    for (const Accepted& c : cases)
-        expectValue(c.text, u".", c.value);
+    });
 }
 
 TEST(NumberParsing, IgnoresSurroundingBlanks)
 {
-    const Accepted cases[] = {
+    expectValues({
         {u"  12.5  ", 12.5},
         {u"\t7\r\n", 7.0},
         {u"\u00A01\u00A0", 1.0},
         {u"\u30002\u3000", 2.0}, // ideographic space
-    };
-    for (const Accepted& c : cases)
-        expectValue(c.text, u".", c.value);
+    });
 }
 
 TEST(NumberParsing, ReadsFullWidthFormsAsAscii)
 {
-    const Accepted cases[] = {
+    expectValues({
         {u"１２．５", 12.5},
         {u"０", 0.0},
         {u"＋３", 3.0},
@@ -92,14 +96,12 @@ TEST(NumberParsing, ReadsFullWidthFormsAsAscii)
         {u"１Ｅ－３", 0.001},
         {u"1２.５", 12.5}, // mixed widths
         {u"\u3000１２．５\u3000", 12.5},
-    };
-    for (const Accepted& c : cases)
-        expectValue(c.text, u".", c.value);
+    });
 }
 
 TEST(NumberParsing, NumeralsBeyondTheDoubleRangeSaturate)
 {
-    const Accepted cases[] = {
+    expectValues({
         {u"1e400", infinity},
         {u"-1e400", -infinity},
         {u"1e99999999999999999999", infinity},
@@ -109,18 +111,17 @@ TEST(NumberParsing, NumeralsBeyondTheDoubleRangeSaturate)
         {u"0.0000001e-320", 0.0},
         {u"1000000e-330", 0.0},
         {u"0e99999999999", 0.0},
-    };
-    for (const Accepted& c : cases)
-        expectValue(c.text, u".", c.value);
+    });
 }
 
 TEST(NumberParsing, RejectsEverythingElse)
 {
     const std::u16string rejected[] = {
-        u"", u"   ", u"\u3000", u"abc", u"12a", u"a12", u"1,000", u"1 000", u"1.000.5", u"1..5",
-        u".", u"+", u"-", u"--1", u"+-1", u"1e", u"1e+", u"e5", u"1e1.5", u"inf", u"-inf",
-        u"Infinity", u"nan", u"NaN", u"0x10", u"1_000", u"1'000", u"\u0661\u0662", u"１，０００",
-        u"1\u00A0000", u"\u22121", u"1\u30002",
+        u"",           u"   ",        u"\u3000",  u"abc",      u"12a",   u"a12",   u"1,000",
+        u"1 000",      u"1.000.5",    u"1..5",    u".",        u"+",     u"-",     u"--1",
+        u"+-1",        u"1e",         u"1e+",     u"e5",       u"1e1.5", u"inf",   u"-inf",
+        u"Infinity",   u"nan",        u"NaN",     u"0x10",     u"1_000", u"1'000", u"\u0661\u0662",
+        u"１，０００", u"1\u00A0000", u"\u22121", u"1\u30002",
     };
     for (const std::u16string& text : rejected)
         EXPECT_FALSE(parseNumber(text, u".").has_value()) << printable(text);
@@ -128,16 +129,16 @@ TEST(NumberParsing, RejectsEverythingElse)
 
 TEST(NumberParsing, FollowsACommaDecimalSeparator)
 {
-    const Accepted cases[] = {
-        {u"2,5", 2.5},
-        {u",5", 0.5},
-        {u"-1,5", -1.5},
-        {u"1,5e3", 1500.0},
-        {u"１２，５", 12.5},
-        {u" 3 ", 3.0},
-    };
-    for (const Accepted& c : cases)
-        expectValue(c.text, u",", c.value);
+    expectValues(
+        {
+            {u"2,5", 2.5},
+            {u",5", 0.5},
+            {u"-1,5", -1.5},
+            {u"1,5e3", 1500.0},
+            {u"１２，５", 12.5},
+            {u" 3 ", 3.0},
+        },
+        u",");
     for (const std::u16string text : {u"2.5", u"1.000,5", u"1,000,5", u"１２．５"})
         EXPECT_FALSE(parseNumber(text, u",").has_value()) << printable(text);
 }

@@ -52,7 +52,8 @@ double programCoefficient(const std::string& nuclide, int route)
     inputs.route = route;
     inputs.intake = 1;
     inputs.*field = 1;
-    return static_cast<double>(dosecalc::doseBreakdown(inputs).terms[static_cast<std::size_t>(term)] / 365);
+    return static_cast<double>(dosecalc::doseBreakdown(inputs).terms[static_cast<std::size_t>(term)]
+                               / 365);
 }
 
 // The cells of a Markdown table row, "| a | b |" as {"a", "b"}; nothing for another line.
@@ -65,7 +66,8 @@ std::vector<std::string> cellsOf(const std::string& line)
     for (std::string cell; std::getline(row, cell, '|');) {
         const auto first = cell.find_first_not_of(' ');
         const auto last = cell.find_last_not_of(' ');
-        cells.push_back(first == std::string::npos ? std::string() : cell.substr(first, last - first + 1));
+        cells.push_back(first == std::string::npos ? std::string()
+                                                   : cell.substr(first, last - first + 1));
     }
     return cells;
 }
@@ -102,10 +104,12 @@ TEST(ReadmeFigures, CoefficientsAndLevelsAreThoseOfTheProgram)
     int levels = 0;
     for (std::string line; std::getline(readme, line);) {
         const std::vector<std::string> cells = cellsOf(line);
-        if (cells.size() == 4 && nuclides.count(cells[0]) != 0 && cells[2].size() > 2 && cells[2].front() == '`') {
+        if (cells.size() == 4 && nuclides.count(cells[0]) != 0 && cells[2].size() > 2
+            && cells[2].front() == '`') {
             // | I-131 | food 飲食物 | `2.2e-5` | ...
             ++coefficients;
-            const int route = cells[1].rfind("food", 0) == 0 ? dosecalc::foodRoute : dosecalc::airRoute;
+            const int route =
+                cells[1].rfind("food", 0) == 0 ? dosecalc::foodRoute : dosecalc::airRoute;
             const double stated = std::stod(cells[2].substr(1, cells[2].size() - 2));
             EXPECT_NEAR(programCoefficient(cells[0], route), stated, stated * 1e-12) << line;
         } else if (const auto bounds = cells.size() == 3 ? boundsOf(cells[1]) : std::nullopt) {
@@ -114,15 +118,20 @@ TEST(ReadmeFigures, CoefficientsAndLevelsAreThoseOfTheProgram)
             EXPECT_EQ(level, levels++) << "the levels in order: " << line;
             if (bounds->lower) { // the lower bound belongs to the level below
                 EXPECT_EQ(dosecalc::verdictLevel(*bounds->lower), level - 1) << line;
-                EXPECT_EQ(dosecalc::verdictLevel(std::nextafter(*bounds->lower, infinity)), level) << line;
+                EXPECT_EQ(dosecalc::verdictLevel(std::nextafter(*bounds->lower, infinity)), level)
+                    << line;
             }
             if (bounds->upper) {
                 EXPECT_EQ(dosecalc::verdictLevel(*bounds->upper), level) << line;
-                EXPECT_EQ(dosecalc::verdictLevel(std::nextafter(*bounds->upper, infinity)), level + 1) << line;
+                EXPECT_EQ(dosecalc::verdictLevel(std::nextafter(*bounds->upper, infinity)),
+                          level + 1)
+                    << line;
             }
             EXPECT_EQ(bounds->lower.has_value(), level > 0) << line;
             EXPECT_EQ(bounds->upper.has_value(), level < dosecalc::verdictLevelCount - 1) << line;
-            EXPECT_EQ(cells[2], utf8(dosecalc::verdictRows[static_cast<std::size_t>(level)].headline)) << line;
+            EXPECT_EQ(cells[2],
+                      utf8(dosecalc::verdictRows[static_cast<std::size_t>(level)].headline))
+                << line;
         }
     }
     EXPECT_EQ(coefficients, 6) << "three nuclides on two routes";

@@ -4,18 +4,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace {
 
-using dosecalc::gaugeBlue;
-using dosecalc::gaugeRed;
-using dosecalc::gaugeYellow;
+using dosecalc::GaugeColour;
 
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
-double above(double value) { return std::nextafter(value, infinity); }
+double above(double value)
+{
+    return std::nextafter(value, infinity);
+}
 
 TEST(VerdictLevel, ThresholdsAreStrictOnTheUnroundedDose)
 {
@@ -24,10 +26,12 @@ TEST(VerdictLevel, ThresholdsAreStrictOnTheUnroundedDose)
         int level;
     };
     const Case cases[] = {
-        {0.0, 0}, {0.99864, 0}, {1.0, 0}, {above(1.0), 1}, {1.5, 1}, {50.0, 1}, {above(50.0), 2},
-        {250.0, 2}, {above(250.0), 3}, {300.0, 3}, {500.0, 3}, {above(500.0), 4}, {1000.0, 4},
-        {above(1000.0), 5}, {2000.0, 5}, {above(2000.0), 6}, {4000.0, 6}, {above(4000.0), 7},
-        {7000.0, 7}, {above(7000.0), 8}, {8760.0, 8}, {1e300, 8}, {infinity, 8}, {nan, 0},
+        {0.0, 0},          {0.99864, 0},       {1.0, 0},         {above(1.0), 1},
+        {1.5, 1},          {50.0, 1},          {above(50.0), 2}, {250.0, 2},
+        {above(250.0), 3}, {300.0, 3},         {500.0, 3},       {above(500.0), 4},
+        {1000.0, 4},       {above(1000.0), 5}, {2000.0, 5},      {above(2000.0), 6},
+        {4000.0, 6},       {above(4000.0), 7}, {7000.0, 7},      {above(7000.0), 8},
+        {8760.0, 8},       {1e300, 8},         {infinity, 8},    {nan, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(dosecalc::verdictLevel(c.dose), c.level) << c.dose;
@@ -35,13 +39,14 @@ TEST(VerdictLevel, ThresholdsAreStrictOnTheUnroundedDose)
 
 TEST(GaugeColour, BlueThenYellowThenRed)
 {
-    const dosecalc::GaugeColour expected[] = {gaugeBlue, gaugeYellow, gaugeYellow, gaugeRed, gaugeRed,
-                                              gaugeRed, gaugeRed, gaugeRed, gaugeRed};
+    const GaugeColour expected[] = {GaugeColour::blue, GaugeColour::yellow, GaugeColour::yellow,
+                                    GaugeColour::red,  GaugeColour::red,    GaugeColour::red,
+                                    GaugeColour::red,  GaugeColour::red,    GaugeColour::red};
     for (int level = 0; level < dosecalc::verdictLevelCount; ++level)
         EXPECT_EQ(dosecalc::gaugeColour(level), expected[level]) << level;
-    EXPECT_EQ(gaugeBlue, (dosecalc::GaugeColour{0, 0, 255}));
-    EXPECT_EQ(gaugeYellow, (dosecalc::GaugeColour{255, 255, 0}));
-    EXPECT_EQ(gaugeRed, (dosecalc::GaugeColour{255, 0, 0}));
+    EXPECT_EQ(static_cast<std::uint32_t>(GaugeColour::blue), 0x0000FFU);
+    EXPECT_EQ(static_cast<std::uint32_t>(GaugeColour::yellow), 0xFFFF00U);
+    EXPECT_EQ(static_cast<std::uint32_t>(GaugeColour::red), 0xFF0000U);
 }
 
 TEST(GaugePosition, LevelFormulaTruncatedAndClamped)
@@ -72,7 +77,8 @@ TEST(GaugePosition, LevelFormulaTruncatedAndClamped)
         {1.7976931348623157e308, 110},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(dosecalc::gaugePosition(c.dose, dosecalc::verdictLevel(c.dose)), c.position) << c.dose;
+        EXPECT_EQ(dosecalc::gaugePosition(c.dose, dosecalc::verdictLevel(c.dose)), c.position)
+            << c.dose;
 }
 
 TEST(GaugePosition, NeverLeavesTheGaugeRange)
@@ -89,13 +95,13 @@ TEST(ClassifyDose, BringsLevelColourPositionAndScene)
 {
     const dosecalc::Verdict top = dosecalc::classifyDose(8760.0);
     EXPECT_EQ(top.level, 8);
-    EXPECT_EQ(top.colour, gaugeRed);
+    EXPECT_EQ(top.colour, GaugeColour::red);
     EXPECT_EQ(top.gaugePosition, 110);
     EXPECT_EQ(top.scene, (dosecalc::SceneSelectors{31, 0, 0}));
 
     const dosecalc::Verdict safe = dosecalc::classifyDose(0.876);
     EXPECT_EQ(safe.level, 0);
-    EXPECT_EQ(safe.colour, gaugeBlue);
+    EXPECT_EQ(safe.colour, GaugeColour::blue);
     EXPECT_EQ(safe.gaugePosition, 87);
     EXPECT_EQ(safe.scene, (dosecalc::SceneSelectors{10, 14, 0}));
 
@@ -106,7 +112,8 @@ TEST(ClassifyDose, BringsLevelColourPositionAndScene)
 TEST(VerdictRows, AdviceHasTwoLinesExceptAtTheTop)
 {
     for (int level = 0; level < dosecalc::verdictLevelCount; ++level) {
-        const std::u16string_view advice = dosecalc::verdictRows[static_cast<std::size_t>(level)].advice;
+        const std::u16string_view advice =
+            dosecalc::verdictRows[static_cast<std::size_t>(level)].advice;
         const auto feeds = std::count(advice.begin(), advice.end(), u'\n');
         EXPECT_EQ(feeds, level == 8 ? 0 : 1) << level;
         EXPECT_EQ(advice.find(u'\r'), std::u16string_view::npos);

@@ -51,8 +51,8 @@ struct Step {
     const char* what;
     Kind kind;
     std::function<void()> enter;
-    int level = 0;     // calculated
-    QString message;   // refused
+    int level = 0;   // calculated
+    QString message; // refused
 };
 
 class WindowSoak : public ::testing::Test {
@@ -73,12 +73,18 @@ protected:
         return found;
     }
 
-    void type(const char* field, const char* text) const { child<QLineEdit>(field)->setText(QString::fromUtf8(text)); }
+    void type(const char* field, const char* text) const
+    {
+        child<QLineEdit>(field)->setText(QString::fromUtf8(text));
+    }
     void typeUnit(const char* list, const char* text) const
     {
         child<QComboBox>(list)->setEditText(QString::fromUtf8(text));
     }
-    void click(const char* button) const { QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton); }
+    void click(const char* button) const
+    {
+        QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton);
+    }
 
     std::vector<Step> steps() const
     {
@@ -100,31 +106,38 @@ protected:
             {"0.04 mSv/h", Kind::calculated, sievert("0.04", " mSv /h"), 3, {}},
             {"Clear", Kind::cleared, [] {}, 0, {}},
             {"full-width 0.1 mSv/h", Kind::calculated, sievert("０．１", " mSv /h"), 4, {}},
-            {"an unlisted unit", Kind::refused, sievert("1", "kSv /h"), 0, QStringLiteral("単位は一覧から選んでください")},
-            {"0.2 mGy/h", Kind::calculated,
+            {"an unlisted unit", Kind::refused, sievert("1", "kSv /h"), 0,
+             QStringLiteral("単位は一覧から選んでください")},
+            {"0.2 mGy/h",
+             Kind::calculated,
              [this] {
                  type("EdtGy", "0.2");
                  typeUnit("ComboBox2", " mGy /h");
              },
-             5, {}},
+             5,
+             {}},
             {"0.3 mSv/h", Kind::calculated, sievert("0.3", " mSv /h"), 6, {}},
-            {"air route, I-131 1000 Bq", Kind::calculated,
+            {"air route, I-131 1000 Bq",
+             Kind::calculated,
              [this] {
                  click("RadioGroup2_Item0");
                  type("EdtBq_I", "1000");
              },
-             1, {}},
-            {"a negative intake, hidden on the air route", Kind::refused, [this] { type("Edt_C_Bq", "-1"); }, 0,
-             notANumber},
+             1,
+             {}},
+            {"a negative intake, hidden on the air route", Kind::refused,
+             [this] { type("Edt_C_Bq", "-1"); }, 0, notANumber},
             {"0.6 mSv/h", Kind::calculated, sievert("0.6", " mSv /h"), 7, {}},
-            {"1 mSv/h after going to air and back to food", Kind::calculated,
+            {"1 mSv/h after going to air and back to food",
+             Kind::calculated,
              [this] {
                  click("RadioGroup2_Item0");
                  click("RadioGroup2_Item1");
                  type("EdtSv", "1");
                  typeUnit("ComboBox1", " mSv /h");
              },
-             8, {}},
+             8,
+             {}},
         };
     }
 
@@ -142,7 +155,8 @@ protected:
         switch (step.kind) {
         case Step::Kind::calculated:
             EXPECT_EQ(message, prompt) << step.what;
-            EXPECT_EQ(form->currentScene(), dosecalc::verdictRows[static_cast<std::size_t>(step.level)].scene)
+            EXPECT_EQ(form->currentScene(),
+                      dosecalc::verdictRows[static_cast<std::size_t>(step.level)].scene)
                 << step.what;
             return;
         case Step::Kind::refused:
@@ -200,17 +214,19 @@ TEST_F(WindowSoak, ThreeThousandTicksWithCalculationsBetweenThemAndACleanClose)
     EXPECT_TRUE(form->windowHandle()->isExposed()) << "the frames were presented on screen";
     EXPECT_FALSE(form->facePanel()->shownFrame().isNull());
 
-    std::printf("%d ticks, %d steps; resident size %ld KiB at the start, %ld KiB at the end; allocated heap %ld KiB "
-                "and %ld KiB\n",
-                soakTicks, performed, residentAtStart, processmemory::residentKilobytes(), heapAtStart,
-                processmemory::allocatedHeapKilobytes());
+    std::printf(
+        "%d ticks, %d steps; resident size %ld KiB at the start, %ld KiB at the end; allocated heap %ld KiB "
+        "and %ld KiB\n",
+        soakTicks, performed, residentAtStart, processmemory::residentKilobytes(), heapAtStart,
+        processmemory::allocatedHeapKilobytes());
 
     ASSERT_GE(heapAfterCycle.size(), 10U);
     if (!processmemory::underAddressSanitizer()) {
         // (Under AddressSanitizer LeakSanitizer checks the leaks at exit.)
         const long highest = *std::max_element(heapAfterCycle.begin(), heapAfterCycle.end());
         EXPECT_LE(highest - heapAfterCycle.front(), allowedHeapGrowthKilobytes)
-            << "the allocated heap grew from " << heapAfterCycle.front() << " KiB to " << highest << " KiB";
+            << "the allocated heap grew from " << heapAfterCycle.front() << " KiB to " << highest
+            << " KiB";
     }
 
     EXPECT_TRUE(form->close());

@@ -1,15 +1,17 @@
 // The calculator window driven as a user drives it, on the offscreen platform (no GL there).
 #include "dose_calculation.h"
+#include "dose_text.h"
 #include "dosecalc_application.h"
 #include "frame_recorder.h"
 #include "mainframe.h"
+#include "start_scene_frame.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QButtonGroup>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -101,8 +103,13 @@ protected:
 
     Shown shown() const
     {
-        return {label("lblSv")->text(), gauge()->value(), gaugeColour(), label("Label9")->text(),
-                advice()->toPlainText(), form->currentScene(), label("lblSv")->toolTip(),
+        return {label("lblSv")->text(),
+                gauge()->value(),
+                gaugeColour(),
+                label("Label9")->text(),
+                advice()->toPlainText(),
+                form->currentScene(),
+                label("lblSv")->toolTip(),
                 label("lblSv")->accessibleDescription()};
     }
 
@@ -120,7 +127,8 @@ TEST_F(Window, StartsWithTheLayoutsTextsAndDefaults)
     EXPECT_EQ(label("Label3")->text(), QStringLiteral("mSv"));
     EXPECT_EQ(label("Label9")->text(), QStringLiteral("健康への影響"));
     EXPECT_EQ(label("Label22")->text(), QStringLiteral("1kg / 1L あたり・・・"));
-    EXPECT_EQ(label("Label19")->text(), QStringLiteral("単位: Sv (シーベルト) , Gy (グレイ)  毎時 (/h) "));
+    EXPECT_EQ(label("Label19")->text(),
+              QStringLiteral("単位: Sv (シーベルト) , Gy (グレイ)  毎時 (/h) "));
     EXPECT_TRUE(advice()->toPlainText().isEmpty());
     EXPECT_EQ(gauge()->minimum(), 0);
     EXPECT_EQ(gauge()->maximum(), 110);
@@ -170,18 +178,19 @@ TEST_F(Window, ControlsSitWhereTheLayoutPutsThem)
         EXPECT_EQ(child<QWidget>(p.name)->geometry(), p.geometry) << p.name;
 
     const Placed labels[] = {
-        {"Label21", {8, 8, 0, 0}},   {"Label1", {408, 224, 0, 0}},  {"Label3", {616, 240, 0, 0}},
-        {"Label9", {416, 272, 0, 0}}, {"Label2", {45, 22, 0, 0}},   {"Label23", {184, 24, 0, 0}},
-        {"Label22", {88, 43, 0, 0}}, {"Label6", {96, 58, 0, 0}},    {"Label4", {240, 75, 0, 0}},
-        {"Label11", {94, 95, 0, 0}}, {"Label10", {240, 112, 0, 0}}, {"Label7", {96, 130, 0, 0}},
-        {"Label5", {240, 144, 0, 0}}, {"Label8", {8, 24, 0, 0}},    {"Label19", {6, 43, 0, 0}},
+        {"Label21", {8, 8, 0, 0}},    {"Label1", {408, 224, 0, 0}},  {"Label3", {616, 240, 0, 0}},
+        {"Label9", {416, 272, 0, 0}}, {"Label2", {45, 22, 0, 0}},    {"Label23", {184, 24, 0, 0}},
+        {"Label22", {88, 43, 0, 0}},  {"Label6", {96, 58, 0, 0}},    {"Label4", {240, 75, 0, 0}},
+        {"Label11", {94, 95, 0, 0}},  {"Label10", {240, 112, 0, 0}}, {"Label7", {96, 130, 0, 0}},
+        {"Label5", {240, 144, 0, 0}}, {"Label8", {8, 24, 0, 0}},     {"Label19", {6, 43, 0, 0}},
         {"Label20", {6, 59, 0, 0}},
     };
     for (const Placed& p : labels) {
         QLabel* placed = label(p.name);
         EXPECT_EQ(placed->pos(), p.geometry.topLeft()) << p.name;
         // Sized to the text, and wholly inside the parent, so nothing is cut off.
-        EXPECT_GE(placed->width(), placed->fontMetrics().horizontalAdvance(placed->text()) - 1) << p.name;
+        EXPECT_GE(placed->width(), placed->fontMetrics().horizontalAdvance(placed->text()) - 1)
+            << p.name;
         EXPECT_TRUE(placed->parentWidget()->rect().contains(placed->geometry())) << p.name;
     }
 
@@ -192,7 +201,8 @@ TEST_F(Window, ControlsSitWhereTheLayoutPutsThem)
     for (QWidget* control : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (qobject_cast<QSplitter*>(control) != nullptr)
             continue;
-        EXPECT_TRUE(form->rect().contains(control->geometry())) << control->objectName().toStdString();
+        EXPECT_TRUE(form->rect().contains(control->geometry()))
+            << control->objectName().toStdString();
     }
     EXPECT_EQ(child<QSplitter>("Splitter1")->height(), 0);
 }
@@ -219,9 +229,10 @@ TEST_F(Window, FontsAndColoursOfTheLayout)
         bool bold;
     };
     const Styled styled[] = {
-        {"Label21", 15, true}, {"lblSv", 24, true},   {"Label3", 24, true},   {"Label9", 21, true},
-        {"RichEdit1", 15, false}, {"Label1", 12, false}, {"EdtBq_I", 12, false}, {"Button1", 12, false},
-        {"ComboBox2", 12, false}, {"GroupBox1", 12, false}, {"Label20", 12, false},
+        {"Label21", 15, true},    {"lblSv", 24, true},      {"Label3", 24, true},
+        {"Label9", 21, true},     {"RichEdit1", 15, false}, {"Label1", 12, false},
+        {"EdtBq_I", 12, false},   {"Button1", 12, false},   {"ComboBox2", 12, false},
+        {"GroupBox1", 12, false}, {"Label20", 12, false},
     };
     for (const Styled& s : styled) {
         const QFontInfo font(child<QWidget>(s.name)->font());
@@ -241,10 +252,18 @@ TEST_F(Window, TabVisitsTheInputsInTheLayoutsOrder)
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     advice()->setFocus();
-    const std::vector<QWidget*> expected = {
-        foodItem(), edit("EdtBq_I"), edit("EdtBq_Cs137"), edit("Edt_C_Bq"), edit("EdtBq_Cs134"),
-        edit("EdtSv"), edit("EdtGy"), list("ComboBox1"), list("ComboBox2"),
-        child<QPushButton>("Button1"), child<QPushButton>("Button2"), advice()};
+    const std::vector<QWidget*> expected = {foodItem(),
+                                            edit("EdtBq_I"),
+                                            edit("EdtBq_Cs137"),
+                                            edit("Edt_C_Bq"),
+                                            edit("EdtBq_Cs134"),
+                                            edit("EdtSv"),
+                                            edit("EdtGy"),
+                                            list("ComboBox1"),
+                                            list("ComboBox2"),
+                                            child<QPushButton>("Button1"),
+                                            child<QPushButton>("Button2"),
+                                            advice()};
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* focused = QApplication::focusWidget();
@@ -272,9 +291,9 @@ TEST_F(Window, TabVisitsTheInputsInTheLayoutsOrder)
 
 TEST_F(Window, InputsAreNamedAndChangingLabelsOnlyDescribed)
 {
-    for (const char* name : {"EdtBq_I", "EdtBq_Cs137", "EdtBq_Cs134", "Edt_C_Bq", "EdtSv", "EdtGy", "ComboBox1",
-                             "ComboBox2", "RadioGroup2_Item0", "RadioGroup2_Item1", "Button1", "Button2",
-                             "ProgressBar1", "RichEdit1"})
+    for (const char* name : {"EdtBq_I", "EdtBq_Cs137", "EdtBq_Cs134", "Edt_C_Bq", "EdtSv", "EdtGy",
+                             "ComboBox1", "ComboBox2", "RadioGroup2_Item0", "RadioGroup2_Item1",
+                             "Button1", "Button2", "ProgressBar1", "RichEdit1"})
         EXPECT_FALSE(child<QWidget>(name)->accessibleName().isEmpty()) << name;
     for (const char* name : {"lblSv", "Label9", "Label21", "Label22"}) {
         EXPECT_TRUE(label(name)->accessibleName().isEmpty()) << name;
@@ -306,19 +325,69 @@ TEST_F(Window, CalculateShowsDoseVerdictGaugeAndScene)
         dosecalc::SceneSelectors scene;
     };
     const Case cases[] = {
-        {"start values", false, {}, 1, QStringLiteral("  0.00"), 0, Qt::blue, QStringLiteral("安全です。"), {10, 14, 0}},
-        {"air I-131 1000", true, {{"EdtBq_I", QStringLiteral("1000")}}, 1, QStringLiteral("  2.70"), 10,
-         Qt::yellow, QStringLiteral("健康に影響なし"), {19, 0, 0}},
-        {"food intake 2 Cs-137 100", false, {{"Edt_C_Bq", QStringLiteral("2")}, {"EdtBq_Cs137", QStringLiteral("100")}},
-         1, QStringLiteral("  0.95"), 94, Qt::blue, QStringLiteral("安全です。"), {10, 14, 0}},
-        {"food Cs-134 and I-131", false, {{"EdtBq_Cs134", QStringLiteral("10000")}, {"EdtBq_I", QStringLiteral("500")}},
-         1, QStringLiteral(" 73.36"), 38, Qt::yellow, QStringLiteral("健康に影響・・・ありそう"), {24, 9, 0}},
-        {"60 uSv/h", false, {{"EdtSv", QStringLiteral("60")}}, 1, QStringLiteral("525.60"), 16, Qt::red,
-         QStringLiteral("健康に害"), {15, 0, 0}},
-        {"1 mGy/h", false, {{"EdtGy", QStringLiteral("1")}}, 2, QStringLiteral("8760.00"), 110, Qt::red,
-         QStringLiteral("ヒャッハー"), {31, 0, 0}},
-        {"0.3 mGy/h", false, {{"EdtGy", QStringLiteral("0.3")}}, 2, QStringLiteral("2628.00"), 69, Qt::red,
-         QStringLiteral("超キケン"), {31, 0, 0}},
+        {"start values",
+         false,
+         {},
+         1,
+         QStringLiteral("  0.00"),
+         0,
+         Qt::blue,
+         QStringLiteral("安全です。"),
+         {10, 14, 0}},
+        {"air I-131 1000",
+         true,
+         {{"EdtBq_I", QStringLiteral("1000")}},
+         1,
+         QStringLiteral("  2.70"),
+         10,
+         Qt::yellow,
+         QStringLiteral("健康に影響なし"),
+         {19, 0, 0}},
+        {"food intake 2 Cs-137 100",
+         false,
+         {{"Edt_C_Bq", QStringLiteral("2")}, {"EdtBq_Cs137", QStringLiteral("100")}},
+         1,
+         QStringLiteral("  0.95"),
+         94,
+         Qt::blue,
+         QStringLiteral("安全です。"),
+         {10, 14, 0}},
+        {"food Cs-134 and I-131",
+         false,
+         {{"EdtBq_Cs134", QStringLiteral("10000")}, {"EdtBq_I", QStringLiteral("500")}},
+         1,
+         QStringLiteral(" 73.36"),
+         38,
+         Qt::yellow,
+         QStringLiteral("健康に影響・・・ありそう"),
+         {24, 9, 0}},
+        {"60 uSv/h",
+         false,
+         {{"EdtSv", QStringLiteral("60")}},
+         1,
+         QStringLiteral("525.60"),
+         16,
+         Qt::red,
+         QStringLiteral("健康に害"),
+         {15, 0, 0}},
+        {"1 mGy/h",
+         false,
+         {{"EdtGy", QStringLiteral("1")}},
+         2,
+         QStringLiteral("8760.00"),
+         110,
+         Qt::red,
+         QStringLiteral("ヒャッハー"),
+         {31, 0, 0}},
+        {"0.3 mGy/h",
+         false,
+         {{"EdtGy", QStringLiteral("0.3")}},
+         2,
+         QStringLiteral("2628.00"),
+         69,
+         Qt::red,
+         QStringLiteral("超キケン"),
+         {31, 0, 0}},
     };
     for (const Case& c : cases) {
         clear();
@@ -388,7 +457,8 @@ TEST_F(Window, RefusedCalculationsChangeOnlyTheMessageLine)
         {"no route",
          [&] {
              type("EdtBq_I", QStringLiteral("5"));
-             QButtonGroup* items = form->findChild<QButtonGroup*>(QStringLiteral("RadioGroup2_Items"));
+             QButtonGroup* items =
+                 form->findChild<QButtonGroup*>(QStringLiteral("RadioGroup2_Items"));
              items->setExclusive(false);
              foodItem()->setChecked(false);
              items->setExclusive(true);
@@ -398,8 +468,10 @@ TEST_F(Window, RefusedCalculationsChangeOnlyTheMessageLine)
          QStringLiteral("単位は一覧から選んでください")},
         {"unknown Gy unit", [&] { list("ComboBox2")->setEditText(QString()); },
          QStringLiteral("単位は一覧から選んでください")},
-        {"NaN dose", [&] { type("Edt_C_Bq", QStringLiteral("1e400")); }, QStringLiteral("数値が大きすぎます")},
-        {"infinite dose", [&] { type("EdtSv", QStringLiteral("1e400")); }, QStringLiteral("数値が大きすぎます")},
+        {"NaN dose", [&] { type("Edt_C_Bq", QStringLiteral("1e400")); },
+         QStringLiteral("数値が大きすぎます")},
+        {"infinite dose", [&] { type("EdtSv", QStringLiteral("1e400")); },
+         QStringLiteral("数値が大きすぎます")},
     };
     for (const Refusal& r : refusals) {
         // Start each from the level-8 inputs with the scene still showing level 8.
@@ -467,7 +539,8 @@ TEST_F(Window, TheDoseCarriesItsBreakdownInTooltipAndDescription)
     EXPECT_EQ(dose->toolTip(), breakdown);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(dose);
     ASSERT_NE(accessible, nullptr);
-    EXPECT_EQ(accessible->text(QAccessible::Description), described + QLatin1Char('\n') + breakdown);
+    EXPECT_EQ(accessible->text(QAccessible::Description),
+              described + QLatin1Char('\n') + breakdown);
 
     // Resting the mouse on the dose shows it.
     const QPoint centre = dose->rect().center();
@@ -552,7 +625,8 @@ TEST_F(Window, RouteSwitchingHidesAndShowsTheIntakeRow)
     EXPECT_EQ(label("Label22")->text(), QStringLiteral("1m^2あたり・・・"));
     EXPECT_EQ(edit("Edt_C_Bq")->text(), QStringLiteral("2.5"));
 
-    QSignalSpy toggles(form->findChild<QButtonGroup*>(QStringLiteral("RadioGroup2_Items")), &QButtonGroup::idToggled);
+    QSignalSpy toggles(form->findChild<QButtonGroup*>(QStringLiteral("RadioGroup2_Items")),
+                       &QButtonGroup::idToggled);
     QTest::mouseClick(airItem(), Qt::LeftButton); // already selected: nothing changes
     EXPECT_EQ(toggles.count(), 0);
     EXPECT_EQ(label("Label22")->text(), QStringLiteral("1m^2あたり・・・"));
@@ -579,10 +653,14 @@ TEST_F(Window, ReturnInAnyInputFieldCalculates)
         const char* name;
     };
     const Field fields[] = {
-        {edit("EdtBq_I"), "EdtBq_I"},         {edit("EdtBq_Cs137"), "EdtBq_Cs137"},
-        {edit("EdtBq_Cs134"), "EdtBq_Cs134"}, {edit("Edt_C_Bq"), "Edt_C_Bq"},
-        {edit("EdtSv"), "EdtSv"},             {edit("EdtGy"), "EdtGy"},
-        {list("ComboBox1")->lineEdit(), "ComboBox1"}, {list("ComboBox2")->lineEdit(), "ComboBox2"},
+        {edit("EdtBq_I"), "EdtBq_I"},
+        {edit("EdtBq_Cs137"), "EdtBq_Cs137"},
+        {edit("EdtBq_Cs134"), "EdtBq_Cs134"},
+        {edit("Edt_C_Bq"), "Edt_C_Bq"},
+        {edit("EdtSv"), "EdtSv"},
+        {edit("EdtGy"), "EdtGy"},
+        {list("ComboBox1")->lineEdit(), "ComboBox1"},
+        {list("ComboBox2")->lineEdit(), "ComboBox2"},
     };
     int rate = 1;
     for (const Field& f : fields) {
@@ -590,7 +668,8 @@ TEST_F(Window, ReturnInAnyInputFieldCalculates)
         type("EdtSv", QString::number(rate));
         f.target->setFocus();
         QTest::keyClick(f.target, rate % 2 == 0 ? Qt::Key_Enter : Qt::Key_Return);
-        EXPECT_EQ(label("lblSv")->text(), QString::fromStdU16String(dosecalc::formatDose(rate * 8.76, u".")))
+        EXPECT_EQ(label("lblSv")->text(),
+                  QString::fromStdU16String(dosecalc::formatDose(rate * 8.76, u".")))
             << f.name;
         ++rate;
     }
@@ -642,12 +721,7 @@ TEST_F(Window, TheFirstFrameComesWithTheWindowNotATickLater)
     ASSERT_EQ(firstFrames.size(), 1U);
     const RecordedFrame& first = firstFrames.front();
     EXPECT_EQ(first.surface, &form->renderSurface());
-    EXPECT_EQ(first.angle, 0);
-    EXPECT_EQ(first.faceType, 1);
-    EXPECT_EQ(first.decorA, 0);
-    EXPECT_EQ(first.decorB, 0);
-    EXPECT_EQ(first.decorC, 45);
-    EXPECT_EQ(first.bands, std::vector<double>(14, 0.0));
+    expectStartSceneFrame(first, 0);
     EXPECT_EQ(form->currentAngle(), 0);
     // Later paints draw nothing: the ticks make the frames.
     form->repaint();
@@ -661,15 +735,7 @@ TEST_F(Window, EachTickAdvancesTheAngleAndDrawsTheCurrentScene)
     ASSERT_EQ(recordedFrames().size(), 1U);
     const RecordedFrame& first = recordedFrames().front();
     EXPECT_EQ(first.surface, &form->renderSurface());
-    EXPECT_EQ(first.angle, 1);
-    EXPECT_EQ(first.faceType, 1);
-    EXPECT_EQ(first.decorA, 0);
-    EXPECT_EQ(first.decorB, 0);
-    EXPECT_EQ(first.decorC, 45);
-    EXPECT_EQ(first.angleScale, 1.0F);
-    EXPECT_EQ(first.bands, std::vector<double>(14, 0.0));
-    EXPECT_EQ(first.threshold, 60);
-    EXPECT_EQ(first.extra, 0);
+    expectStartSceneFrame(first, 1);
 
     for (int tick = 2; tick <= 361; ++tick)
         form->Timer_VTimer();
@@ -700,8 +766,8 @@ TEST_F(Window, TheFrameAfterACalculationDrawsItsLevelsPicture)
         std::int32_t decorA;
     };
     const Case levels[] = {
-        {"0.1", 10, 14}, {"1", 19, 0},   {"10", 24, 9},   {"40", 28, 0},   {"100", 15, 0},
-        {"200", 31, 0},  {"300", 31, 0}, {"600", 31, 0},  {"1000", 31, 0},
+        {"0.1", 10, 14}, {"1", 19, 0},   {"10", 24, 9},  {"40", 28, 0},   {"100", 15, 0},
+        {"200", 31, 0},  {"300", 31, 0}, {"600", 31, 0}, {"1000", 31, 0},
     };
     for (const Case& level : levels) {
         type("EdtSv", QString::fromLatin1(level.rate));
@@ -733,7 +799,8 @@ TEST_F(Window, WithoutGlTheWindowStillWorks)
     EXPECT_EQ(label("lblSv")->text(), QStringLiteral("  8.76"));
 }
 
-// The texts of the context menu a right click opens on the control (closed again), separators left out.
+// The texts of the context menu a right click opens on the control (closed again), separators left
+// out.
 QStringList contextMenuTexts(QWidget* control)
 {
     const QPoint centre = control->rect().center();
@@ -751,15 +818,20 @@ QStringList contextMenuTexts(QWidget* control)
 
 TEST_F(Window, QtsOwnMenusSpeakJapanese)
 {
-    for (QWidget* field : {static_cast<QWidget*>(edit("EdtBq_I")), static_cast<QWidget*>(list("ComboBox1")->lineEdit())}) {
+    for (QWidget* field : {static_cast<QWidget*>(edit("EdtBq_I")),
+                           static_cast<QWidget*>(list("ComboBox1")->lineEdit())}) {
         const QString texts = contextMenuTexts(field).join(QLatin1Char('\n'));
-        EXPECT_TRUE(texts.startsWith(QStringLiteral("元に戻す(&U)\tCtrl+Z\n"))) << texts.toStdString();
+        EXPECT_TRUE(texts.startsWith(QStringLiteral("元に戻す(&U)\tCtrl+Z\n")))
+            << texts.toStdString();
         // No Latin letter but in an accelerator "(&U)" or a shortcut "Ctrl+Z", in seven actions.
-        const QString words = QString(texts).remove(QRegularExpression(QStringLiteral("\\(&[A-Z]\\)|\t[^\n]*")));
-        EXPECT_FALSE(words.contains(QRegularExpression(QStringLiteral("[A-Za-z]")))) << words.toStdString();
+        const QString words =
+            QString(texts).remove(QRegularExpression(QStringLiteral("\\(&[A-Z]\\)|\t[^\n]*")));
+        EXPECT_FALSE(words.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+            << words.toStdString();
         EXPECT_EQ(texts.count(QLatin1Char('\n')), 6);
     }
-    EXPECT_EQ(contextMenuTexts(label("lblSv")), QStringList({QStringLiteral("コピー(&C)"), QStringLiteral("すべて選択(&A)")}));
+    EXPECT_EQ(contextMenuTexts(label("lblSv")),
+              QStringList({QStringLiteral("コピー(&C)"), QStringLiteral("すべて選択(&A)")}));
 
     // Without the translation file Qt's texts are its English ones.
     auto* application = qobject_cast<DoseCalcApplication*>(QCoreApplication::instance());
@@ -778,8 +850,10 @@ TEST_F(Window, ADoseTooLongForItsBoxIsShownShortAndTrueAndCopiedAsShown)
         {"EdtBq_Cs137", "1e300", QStringLiteral("4.75e+297")},
     };
     QLabel* dose = label("lblSv");
-    EXPECT_LE(dose->fontMetrics().horizontalAdvance(QStringLiteral("99999999999.99")), dose->width());
-    EXPECT_GT(dose->fontMetrics().horizontalAdvance(QStringLiteral("100000000000.00")), dose->width());
+    EXPECT_LE(dose->fontMetrics().horizontalAdvance(QStringLiteral("99999999999.99")),
+              dose->width());
+    EXPECT_GT(dose->fontMetrics().horizontalAdvance(QStringLiteral("100000000000.00")),
+              dose->width());
     for (const auto& [field, typed, shown] : cases) {
         clear();
         type(field, QString::fromLatin1(typed));
@@ -787,7 +861,9 @@ TEST_F(Window, ADoseTooLongForItsBoxIsShownShortAndTrueAndCopiedAsShown)
         calculate();
         EXPECT_EQ(dose->text(), shown);
         EXPECT_EQ(QAccessible::queryAccessibleInterface(dose)->text(QAccessible::Name), shown);
-        EXPECT_TRUE(dose->toolTip().endsWith(QLatin1Char(' ') + shown + QStringLiteral(" mSv 100 %"))) << typed;
+        EXPECT_TRUE(
+            dose->toolTip().endsWith(QLatin1Char(' ') + shown + QStringLiteral(" mSv 100 %")))
+            << typed;
         EXPECT_TRUE(dose->accessibleDescription().endsWith(dose->toolTip())) << typed;
         // A double click takes the whole number, not the digits on one side of its point.
         QGuiApplication::clipboard()->clear();
@@ -801,9 +877,9 @@ TEST_F(Window, AUnitTypedInAnotherSpellingSelectsItsItem)
 {
     type("EdtSv", QStringLiteral("1"));
     QComboBox* unit = list("ComboBox1");
-    for (const auto& [typed, selected, shown] : {std::tuple{"µSv/h", " uSv /h", "  8.76"},
-                                                 std::tuple{"ｍＳｖ／ｈ", " mSv /h", "8760.00"},
-                                                 std::tuple{"MSv/h", "MSv/h", "8760.00"}}) { // refused
+    for (const auto& [typed, selected, shown] :
+         {std::tuple{"µSv/h", " uSv /h", "  8.76"}, std::tuple{"ｍＳｖ／ｈ", " mSv /h", "8760.00"},
+          std::tuple{"MSv/h", "MSv/h", "8760.00"}}) { // refused
         unit->setEditText(QString::fromUtf8(typed));
         QTest::keyClick(unit->lineEdit(), Qt::Key_Return);
         EXPECT_EQ(unit->currentText(), QString::fromUtf8(selected));

@@ -34,7 +34,8 @@ TEST(Arrows, PointRightAtZeroAndUpAtNinetyWithCornersAtWholeDegrees)
 
 TEST(Arrows, TheFixedArrowsIgnoreTheAngle)
 {
-    for (const auto& [drawer, tipY] : {std::pair{&drawDecorA2, -7.657}, std::pair{&drawDecorA3, 7.657}}) {
+    for (const auto& [drawer, tipY] :
+         {std::pair{&drawDecorA2, -7.657}, std::pair{&drawDecorA3, 7.657}}) {
         const auto first = drawRecorded(drawer, {});
         EXPECT_TRUE(near(first.at(0).vertices[0], 7.657, tipY));
         for (const std::int32_t angle : {1, 180, 359, -30}) {
@@ -62,10 +63,11 @@ struct Place {
     const double x = (v[1][0] + v[2][0]) / 2;
     const double y = (v[1][1] + v[2][1]) / 2;
     const double direction = std::atan2(y - v[0][1], v[0][0] - x) * 180 / std::numbers::pi;
-    if (std::fabs(x - want.x) < 1e-4 && std::fabs(-y - want.y) < 1e-4 &&
-        std::fabs(direction - want.direction) < 1e-3 && v[0][2] == want.z)
+    if (std::fabs(x - want.x) < 1e-4 && std::fabs(-y - want.y) < 1e-4
+        && std::fabs(direction - want.direction) < 1e-3 && v[0][2] == want.z)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << x << ", " << -y << ") towards " << direction << " at " << v[0][2];
+    return ::testing::AssertionFailure()
+           << "(" << x << ", " << -y << ") towards " << direction << " at " << v[0][2];
 }
 
 TEST(MarchingWedges, StandWhereTheirPathPositionPutsThem)
@@ -98,14 +100,18 @@ TEST(MarchingWedges, StandWhereTheirPathPositionPutsThem)
         const auto wedges = drawRecorded(m.drawer, call);
         ASSERT_EQ(wedges.size(), 4U) << m.name;
         EXPECT_TRUE(standsAt(wedges[m.wedge], m.place)) << m.name;
-        EXPECT_TRUE(sameFloat(wedges[m.wedge].diffuse[0], m.wedge % 2 == 0 ? 1 : 0)) << m.name << ": red, blue";
+        EXPECT_TRUE(sameFloat(wedges[m.wedge].diffuse[0], m.wedge % 2 == 0 ? 1 : 0))
+            << m.name << ": red, blue";
     }
 }
 
 TEST(Marks, RingsFaceTheCameraAndTheCrossCornersTakeTheUnroundedHalfAngle)
 {
     const auto ring = [](double inner, double outer) {
-        return ExpectedShape{{1, 0, 0, 0.8}, {translate(0, 0, -3), rotate(180, 1, 0, 0)}, Disk{inner, outer, 40, 40}, false};
+        return ExpectedShape{{1, 0, 0, 0.8},
+                             {translate(0, 0, -3), rotate(180, 1, 0, 0)},
+                             Disk{inner, outer, 40, 40},
+                             false};
     };
     EXPECT_TRUE(shapesMatch(drawRecorded(drawDecorA10, {}), {ring(5, 7), ring(9, 11)}));
     // 5.19443 degrees off the diagonal; rounded to 5, corner 0 would be (8.461, -7.100).
@@ -131,7 +137,8 @@ TEST(Marks, BThreeToSixDrawExactlyWhatATenToThirteenDrawAtEveryAngle)
             const auto drawn = record(decorationB(b)[0], angle);
             ASSERT_EQ(drawn.size(), a.size()) << "B" << b;
             for (std::size_t i = 0; i < a.size(); ++i)
-                EXPECT_TRUE(drawn[i].name == a[i].name && drawn[i].args == a[i].args) << "B" << b << " call " << i;
+                EXPECT_TRUE(drawn[i].name == a[i].name && drawn[i].args == a[i].args)
+                    << "B" << b << " call " << i;
         }
     }
 }
@@ -149,7 +156,8 @@ TEST(BlackGlyphs, TheLeftCopyIsTheRightOneMovedTenUnitsLeft)
             for (std::size_t v = 0; v < strokes[i].vertices.size(); ++v) {
                 const Vertex& right = strokes[i].vertices[v];
                 const Vertex& left = strokes.at(i + half).vertices.at(v);
-                EXPECT_TRUE(std::fabs(left[0] - (right[0] - 10)) < 1e-12 && left[1] == right[1] && left[2] == -5.5);
+                EXPECT_TRUE(std::fabs(left[0] - (right[0] - 10)) < 1e-12 && left[1] == right[1]
+                            && left[2] == -5.5);
             }
     }
 }
@@ -162,10 +170,13 @@ TEST(BlackGlyphs, TwentyFoursDotArcsLieAboutMirroredCentres)
     ASSERT_EQ(dots.size(), 120U);
     // 30 dots an arc, from 0 degrees (upper arcs, right then left) or 180 (lower arcs).
     const std::pair<std::size_t, std::array<double, 2>> probes[] = {
-        {0, {7.3, -5.7}}, {15, {5.7, -7.3}}, {30, {-4.1, -5.7}}, {60, {4.1, -3.8}}, {75, {5.7, -2.2}}, {90, {-7.3, -3.8}}};
+        {0, {7.3, -5.7}},  {15, {5.7, -7.3}}, {30, {-4.1, -5.7}},
+        {60, {4.1, -3.8}}, {75, {5.7, -2.2}}, {90, {-7.3, -3.8}}};
     for (const auto& [index, centre] : probes) {
         const Transform& t = dots[index].transforms.at(0);
-        EXPECT_TRUE(shapesMatch({dots[index]}, {{{0, 0, 0, 0.9}, {translate(centre[0], centre[1], -2)}, Disk{0, 0.5, 7, 30}, false}}))
+        EXPECT_TRUE(shapesMatch(
+            {dots[index]},
+            {{{0, 0, 0, 0.9}, {translate(centre[0], centre[1], -2)}, Disk{0, 0.5, 7, 30}, false}}))
             << index << ": (" << t.x << ", " << t.y << ")";
     }
 }

@@ -30,19 +30,14 @@ TEST_P(BandConditioning, ClampsAndFlipsTheSign)
     EXPECT_EQ(surface.bandSign[0], c.flips ? -1 : 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, BandConditioning,
-                         ::testing::Values(ConditionCase{150, 100, false},
-                                           ConditionCase{-150, -100, false},
-                                           ConditionCase{nan, -100, false},
-                                           ConditionCase{inf, 100, false},
-                                           ConditionCase{-inf, -100, false},
-                                           ConditionCase{100, 100, false},
-                                           ConditionCase{-100, -100, false},
-                                           ConditionCase{0.5, 0.5, true},
-                                           ConditionCase{-0.99, -0.99, true},
-                                           ConditionCase{0.0, 0.0, true},
-                                           ConditionCase{1.0, 1.0, false},
-                                           ConditionCase{-1.0, -1.0, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, BandConditioning,
+    ::testing::Values(ConditionCase{150, 100, false}, ConditionCase{-150, -100, false},
+                      ConditionCase{nan, -100, false}, ConditionCase{inf, 100, false},
+                      ConditionCase{-inf, -100, false}, ConditionCase{100, 100, false},
+                      ConditionCase{-100, -100, false}, ConditionCase{0.5, 0.5, true},
+                      ConditionCase{-0.99, -0.99, true}, ConditionCase{0.0, 0.0, true},
+                      ConditionCase{1.0, 1.0, false}, ConditionCase{-1.0, -1.0, false}));
 
 TEST(BandConditioning, TheTicksZeroBandsFlipTheirSignsEveryFrame)
 {

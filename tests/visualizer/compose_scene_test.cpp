@@ -39,7 +39,8 @@ bool sameCalls(const std::vector<Call>& a, const std::vector<Call>& b)
     return true;
 }
 
-void expectCalls(const std::vector<Call>& calls, std::size_t from, const std::vector<Call>& expected)
+void expectCalls(const std::vector<Call>& calls, std::size_t from,
+                 const std::vector<Call>& expected)
 {
     ASSERT_GE(calls.size(), from + expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -68,7 +69,9 @@ TEST(ComposeScene, EndsWithTheBackdropAndTheClosingState)
     ASSERT_GE(calls.size(), 15U);
     const float tenth = 0.1F;
     expectCalls(calls, calls.size() - 15,
-                {{"glMaterialfv", {GL_FRONT, GL_AMBIENT, static_cast<double>(tenth), static_cast<double>(tenth), static_cast<double>(tenth), 1}},
+                {{"glMaterialfv",
+                  {GL_FRONT, GL_AMBIENT, static_cast<double>(tenth), static_cast<double>(tenth),
+                   static_cast<double>(tenth), 1}},
                  {"glMaterialfv", {GL_FRONT, GL_DIFFUSE, 0, 0, 0, 1}},
                  {"glMaterialfv", {GL_FRONT, GL_SPECULAR, 1, 1, 1, 1}},
                  {"glMaterialfv", {GL_FRONT, GL_SHININESS, 0}},

@@ -14,10 +14,18 @@ std::vector<ExpectedShape> decorationFourteen(double swing, std::int32_t slices 
 {
     const double spread = swing / 12;
     return {
-        {white, {translate(2 + spread, 5, -3), rotateZ(swing), scale(1.5, 1.8, 1)}, Sphere{2, slices}},
-        {white, {translate(2 + spread, 3, -3), rotateZ(swing), scale(1.2, 2.5, 1)}, Sphere{2, slices}},
-        {white, {translate(-2 - spread, 5, -3), rotateZ(-swing), scale(1.5, 1.8, 1)}, Sphere{2, slices}},
-        {white, {translate(-2 - spread, 3, -3), rotateZ(-swing), scale(1.2, 2.5, 1)}, Sphere{2, slices}},
+        {white,
+         {translate(2 + spread, 5, -3), rotateZ(swing), scale(1.5, 1.8, 1)},
+         Sphere{2, slices}},
+        {white,
+         {translate(2 + spread, 3, -3), rotateZ(swing), scale(1.2, 2.5, 1)},
+         Sphere{2, slices}},
+        {white,
+         {translate(-2 - spread, 5, -3), rotateZ(-swing), scale(1.5, 1.8, 1)},
+         Sphere{2, slices}},
+        {white,
+         {translate(-2 - spread, 3, -3), rotateZ(-swing), scale(1.2, 2.5, 1)},
+         Sphere{2, slices}},
     };
 }
 
@@ -27,11 +35,12 @@ TEST(DecorationFourteen, SwingsThroughAFourFrameCycle)
         std::int32_t angle;
         double swing;
     };
-    for (const Case c : {Case{0, 0}, Case{1, 16}, Case{2, 32}, Case{3, 16}, Case{4, 0}, Case{358, 32},
-                         Case{359, 16}}) {
+    for (const Case c : {Case{0, 0}, Case{1, 16}, Case{2, 32}, Case{3, 16}, Case{4, 0},
+                         Case{358, 32}, Case{359, 16}}) {
         DrawerCall call;
         call.angle = c.angle;
-        EXPECT_TRUE(shapesMatch(drawRecorded(drawDecorA14, call), decorationFourteen(c.swing))) << c.angle;
+        EXPECT_TRUE(shapesMatch(drawRecorded(drawDecorA14, call), decorationFourteen(c.swing)))
+            << c.angle;
     }
 }
 
@@ -42,7 +51,8 @@ TEST(DecorationFourteen, TheWidestPoseSitsAtTwoPlusThirtyTwoTwelfths)
     const auto shapes = drawRecorded(drawDecorA14, call);
     EXPECT_NEAR(shapes[0].transforms[0].x, 4.6667, 1e-4);
     EXPECT_NEAR(shapes[2].transforms[0].x, -4.6667, 1e-4);
-    EXPECT_TRUE(sameFloat(shapes[0].transforms[0].x, static_cast<double>(2 + static_cast<double>(32 * (1.0L / 12)))));
+    EXPECT_TRUE(sameFloat(shapes[0].transforms[0].x,
+                          static_cast<double>(2 + static_cast<double>(32 * (1.0L / 12)))));
 }
 
 TEST(DecorationFourteen, OnlyTheAngleAndSlicesMatter)
@@ -108,10 +118,11 @@ TEST(DecorationNine, FourBlueDropsInTwoColumnsPointingUp)
         EXPECT_NEAR(wedge.vertices[0][0], columns[i], 1e-5) << "the tip stands above the centre";
         EXPECT_NEAR(wedge.vertices[0][1], disk.transforms[0].y - 2, 1e-5);
         EXPECT_EQ(wedge.vertices[0][2], -4);
-        EXPECT_TRUE(shapesMatch({disk}, {{{0, 0, 1, 0.9},
-                                          {translate(columns[i], disk.transforms[0].y, -4), rotate(180, 1, 0, 0)},
-                                          Disk{0, 1, 30, 30},
-                                          false}}));
+        EXPECT_TRUE(shapesMatch(
+            {disk}, {{{0, 0, 1, 0.9},
+                      {translate(columns[i], disk.transforms[0].y, -4), rotate(180, 1, 0, 0)},
+                      Disk{0, 1, 30, 30},
+                      false}}));
     }
     // One colour for all four drops, set before the first.
     EXPECT_EQ(glrecord::count("glMaterialfv"), 4U);

@@ -40,7 +40,10 @@ TEST(FaceDispatch, EveryVerdictFaceHasItsOwnDrawer)
     }
 }
 
-bool empty(const DecorationEntry& entry) { return entry[0] == nullptr && entry[1] == nullptr; }
+bool empty(const DecorationEntry& entry)
+{
+    return entry[0] == nullptr && entry[1] == nullptr;
+}
 
 TEST(DecorationDispatch, IdsThatNameNoEntryDrawNothing)
 {

@@ -21,7 +21,10 @@ std::vector<glrecord::DrawnShape> drawPlan(const FacePlan& plan)
     return glrecord::shapes();
 }
 
-Element disk(double outer) { return {std::nullopt, {translate(1, 2, 3)}, Disk{0, outer, 20}}; }
+Element disk(double outer)
+{
+    return {std::nullopt, {translate(1, 2, 3)}, Disk{0, outer, 20}};
+}
 
 TEST(FacePlan, ReplacePutsTheStepsWhereTheFirstPartStood)
 {

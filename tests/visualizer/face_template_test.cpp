@@ -20,10 +20,17 @@ std::vector<ExpectedShape> faceOne(std::int32_t angle, bool excited, std::int32_
         {orange, {translate(0, 0.5, -1.2), scale(1.5 + 0.5 * s, 0.8, 1)}, Sphere{2, slices}},
     };
     if (excited) {
-        e.push_back({lipRed, {translate(0, 5, -1), translate(0, -4, -2), scale(1.5, 1, 1), scale(3, 1, 1)}, Sphere{2, slices}});
-        e.push_back({lipRed, {translate(0, 6, -1.5), translate(0, 2, -2), scale(1.5, 1, 1), scale(2, 1, 1)}, Sphere{2, slices}});
-        e.push_back({innerRed, {translate(0.5, 6, -1.5), rotateZ(15), scale(1, 2, 1)}, Sphere{1, slices}});
-        e.push_back({innerRed, {translate(-0.5, 6, -1.5), rotateZ(-15), scale(1, 2, 1)}, Sphere{1, slices}});
+        e.push_back({lipRed,
+                     {translate(0, 5, -1), translate(0, -4, -2), scale(1.5, 1, 1), scale(3, 1, 1)},
+                     Sphere{2, slices}});
+        e.push_back({lipRed,
+                     {translate(0, 6, -1.5), translate(0, 2, -2), scale(1.5, 1, 1), scale(2, 1, 1)},
+                     Sphere{2, slices}});
+        e.push_back(
+            {innerRed, {translate(0.5, 6, -1.5), rotateZ(15), scale(1, 2, 1)}, Sphere{1, slices}});
+        e.push_back({innerRed,
+                     {translate(-0.5, 6, -1.5), rotateZ(-15), scale(1, 2, 1)},
+                     Sphere{1, slices}});
     } else {
         e.push_back({lipRed, {translate(0, 5, -1), scale(3, 1, 1)}, Sphere{2, slices}});
         e.push_back({lipRed, {translate(0, 6, -1.5), scale(2, 1, 1)}, Sphere{2, slices}});
@@ -42,7 +49,8 @@ TEST_P(FaceOneAtAngle, DrawsTheTemplateCalm)
 
 TEST_P(FaceOneAtAngle, DrawsTheTemplateExcited)
 {
-    EXPECT_TRUE(shapesMatch(drawRecorded(drawFace1, excitedCall(GetParam())), faceOne(GetParam(), true)));
+    EXPECT_TRUE(
+        shapesMatch(drawRecorded(drawFace1, excitedCall(GetParam())), faceOne(GetParam(), true)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Angles, FaceOneAtAngle, ::testing::Values(0, 1, 90, 180, 270, 359));

@@ -7,7 +7,10 @@
 
 namespace {
 
-ScenePoint mirrored(ScenePoint p) { return {-p.x, p.y, p.z}; }
+ScenePoint mirrored(ScenePoint p)
+{
+    return {-p.x, p.y, p.z};
+}
 
 struct View {
     DrawerFunction drawer;
@@ -24,21 +27,34 @@ TEST(FaceViews, SevenEightAndTheVariantsOfTwentySevenPlaceEachPart)
 {
     const ScenePoint o{0, 0, 0};
     const View views[] = {
-        {withNinth<drawFace7, 1>, 3, {{{6, -5, -2}, {6, -9, -4}, {-6, -9, -4}, {0, -6, -2}, {0, 1, -2}, {0, 2, -2.5}}},
+        {withNinth<drawFace7, 1>,
+         3,
+         {{{6, -5, -2}, {6, -9, -4}, {-6, -9, -4}, {0, -6, -2}, {0, 1, -2}, {0, 2, -2.5}}},
          {{{0, -3, -4}, {0, 4, -4.5}, {0.5, 2, -1.5}}}},
-        {withNinth<drawFace7, 2>, 3, {{{6, 1, -2}, {6, 5, -4}, {-6, 5, -4}, {0, 2, -2}, {0, 9, -3}, {0, 9.5, -1.5}}},
+        {withNinth<drawFace7, 2>,
+         3,
+         {{{6, 1, -2}, {6, 5, -4}, {-6, 5, -4}, {0, 2, -2}, {0, 9, -3}, {0, 9.5, -1.5}}},
          {{{0, 5, -5}, {0, 11.5, -3.5}, {0.5, 10, -1.5}}}},
-        {withNinth<drawFace27, 2>, 3, {{{6, 1, -2}, {6, 0, -4}, {-6, 0, -4}, {0, 2, -2}, {0, 9, -3}, {0, 9.5, -1.5}}},
+        {withNinth<drawFace27, 2>,
+         3,
+         {{{6, 1, -2}, {6, 0, -4}, {-6, 0, -4}, {0, 2, -2}, {0, 9, -3}, {0, 9.5, -1.5}}},
          {{{0, 5, -5}, {0, 11.5, -3.5}, {0.5, 10, -1.5}}}},
-        {withNinth<drawFace27, 3>, 5, {{{6, -5, -2}, {3, -5, -4}, {-9, -5, -4}, {0, -2, -2}, {-2, 5, -1}, {-2, 6, -1.5}}},
+        {withNinth<drawFace27, 3>,
+         5,
+         {{{6, -5, -2}, {3, -5, -4}, {-9, -5, -4}, {0, -2, -2}, {-2, 5, -1}, {-2, 6, -1.5}}},
          {{{-3, 1, -3}, {-3, 8, -3.5}, {0.5, 6, -1.5}}}},
-        {withNinth<drawFace27, 4>, 5, {{{6, -5, -2}, {9, -5, -4}, {-3, -5, -4}, {0, -2, -2}, {2, 5, -1}, {2, 6, -1.5}}},
+        {withNinth<drawFace27, 4>,
+         5,
+         {{{6, -5, -2}, {9, -5, -4}, {-3, -5, -4}, {0, -2, -2}, {2, 5, -1}, {2, 6, -1.5}}},
          {{{3, 1, -3}, {3, 8, -3.5}, {0.5, 6, -1.5}}}},
-        {withNinth<drawFace27, 0>, 2, {{{6, -5, -2}, o, o, {0, -2, -2}, {0, 5, -1}, {0, 6, -1.5}}},
+        {withNinth<drawFace27, 0>,
+         2,
+         {{{6, -5, -2}, o, o, {0, -2, -2}, {0, 5, -1}, {0, 6, -1.5}}},
          {{{0, 1, -3}, {0, 8, -3.5}, {0.5, 6, -1.5}}}},
     };
     // Face 27's variant 1 is face 7's view with the larger pupils.
-    EXPECT_TRUE(placedAt(drawRecorded(withNinth<drawFace27, 1>, callAt(0))[3], {-7.5, -9, -4}, {-1.5, 0, 0}));
+    EXPECT_TRUE(placedAt(drawRecorded(withNinth<drawFace27, 1>, callAt(0))[3], {-7.5, -9, -4},
+                         {-1.5, 0, 0}));
     for (std::size_t v = 0; v < std::size(views); ++v) {
         for (const std::int32_t angle : {0, 90}) {
             DrawerCall call = callAt(angle);
@@ -48,7 +64,9 @@ TEST(FaceViews, SevenEightAndTheVariantsOfTwentySevenPlaceEachPart)
             ASSERT_EQ(calm.size(), 8U) << v;
             EXPECT_TRUE(placedAt(calm[0], e[0])) << v;
             EXPECT_TRUE(placedAt(calm[1], mirrored(e[0]))) << v;
-            EXPECT_TRUE(placedAt(calm[0], {e[0].x + views[v].eyeHalfWidth, e[0].y, e[0].z}, {2, 0, 0})) << v;
+            EXPECT_TRUE(
+                placedAt(calm[0], {e[0].x + views[v].eyeHalfWidth, e[0].y, e[0].z}, {2, 0, 0}))
+                << v;
             constexpr std::array<std::size_t, 6> shapeOf{0, 2, 3, 4, 6, 7};
             for (std::size_t j = 1; j < 6; ++j)
                 EXPECT_TRUE(placedAt(calm[shapeOf[j]], e[j])) << v << ": " << shapeOf[j];

@@ -18,17 +18,26 @@ Shapes drawn(DrawerFunction drawer, std::int32_t angle, bool excited = false)
     call.angle = angle;
     return drawRecorded(drawer, call);
 }
-const Transform& firstMove(const glrecord::DrawnShape& shape) { return shape.transforms[0]; }
-double radians(double degrees) { return static_cast<double>(degrees * 3.14159 * (1.0L / 180)); }
+const Transform& firstMove(const glrecord::DrawnShape& shape)
+{
+    return shape.transforms[0];
+}
+double radians(double degrees)
+{
+    return static_cast<double>(degrees * 3.14159 * (1.0L / 180));
+}
 
 TEST(ShakenFace, EveryPartStepsRightCentreLeftCalmAndExcited)
 {
-    for (const auto& [angle, offset] : {std::pair{0, 0.5}, {1, 0.0}, {2, -0.5}, {3, 0.5}, {359, -0.5}})
+    for (const auto& [angle, offset] :
+         {std::pair{0, 0.5}, {1, 0.0}, {2, -0.5}, {3, 0.5}, {359, -0.5}})
         for (const bool excited : {false, true}) {
-            const Shapes shaken = drawn(drawFace20, angle, excited), still = drawn(drawFace1, angle, excited);
+            const Shapes shaken = drawn(drawFace20, angle, excited),
+                         still = drawn(drawFace1, angle, excited);
             ASSERT_EQ(shaken.size(), still.size());
             for (std::size_t i = 0; i < still.size(); ++i) {
-                EXPECT_TRUE(sameFloat(firstMove(shaken[i]).x, firstMove(still[i]).x + offset)) << angle << "/" << i;
+                EXPECT_TRUE(sameFloat(firstMove(shaken[i]).x, firstMove(still[i]).x + offset))
+                    << angle << "/" << i;
                 EXPECT_EQ(firstMove(shaken[i]).y, firstMove(still[i]).y);
             }
         }
@@ -41,11 +50,13 @@ TEST(GazingFace, TheExtraArgumentTurnsBothPupilsTheSameWayWhateverTheAngle)
             DrawerCall c = excitedCall(angle);
             glrecord::reset();
             Toge surface;
-            faceDrawer(21)({surface, angle, 14, c.features.data(), 20, c.threshold, 21, c.meanLevel, gaze});
+            faceDrawer(21)(
+                {surface, angle, 14, c.features.data(), 20, c.threshold, 21, c.meanLevel, gaze});
             const Shapes shapes = glrecord::shapes();
             for (const auto& [index, eyeX] : {std::pair{2U, 6.0}, {3U, -6.0}}) {
                 const Transform& pupil = firstMove(shapes[index]);
-                EXPECT_TRUE(sameFloat(pupil.x, 1.3 * std::sin(radians(gaze)) + eyeX)) << gaze << "/" << angle;
+                EXPECT_TRUE(sameFloat(pupil.x, 1.3 * std::sin(radians(gaze)) + eyeX))
+                    << gaze << "/" << angle;
                 EXPECT_TRUE(sameFloat(pupil.y, -5 - 1.3 * std::cos(radians(gaze))));
                 // 0 looks up the screen, 90 to the viewer's right.
                 EXPECT_NEAR(pupil.x - eyeX, gaze == 90 ? 1.3 : gaze == 270 ? -1.3 : 0, 1e-4);
@@ -66,11 +77,14 @@ TEST(SwingingFace, EyesPupilsAndLipsSwingInDepthEveryFortyFiveFrames)
             EXPECT_EQ(face[i].params[0], radii[i]);
         }
     }
-    const auto eyeDepth = [](std::int32_t angle) { return firstMove(drawn(drawFace36, angle)[0]).z; };
+    const auto eyeDepth = [](std::int32_t angle) {
+        return firstMove(drawn(drawFace36, angle)[0]).z;
+    };
     EXPECT_GT(eyeDepth(11), 3.99);
     EXPECT_NE(eyeDepth(45), 0) << "360 degrees from 3.14159 is not a whole turn";
     EXPECT_EQ(eyeDepth(-11), -eyeDepth(11));
-    EXPECT_EQ(eyeDepth(std::numeric_limits<std::int32_t>::max()), eyeDepth(-1)) << "8 x angle wraps";
+    EXPECT_EQ(eyeDepth(std::numeric_limits<std::int32_t>::max()), eyeDepth(-1))
+        << "8 x angle wraps";
 }
 
 TEST(ShiftedAndResizedFaces, WhereThePartsGoHowLargeTheyAreAndTheInnerShapesStay)
@@ -82,16 +96,54 @@ TEST(ShiftedAndResizedFaces, WhereThePartsGoHowLargeTheyAreAndTheInnerShapesStay
         std::int32_t angle;
         std::vector<Place> places;
     };
-    for (const Case& c :
-         {Case{drawFace35, 0, {{6, -9, 0, 2}, {-6, -9, 0, 2}, {6, -9, -2, 0.5}, {-6, -9, -2, 0.5}, {0, -7.5, -2, 2},
-                               {0, -5, -1.2, 2}, {0, -6.5, -3, 2}, {0, 0.5, -3.5, 2}, rightInner, leftInner}},
-          Case{drawFace34, 0, {{6, 5, 0, 2}, {-6, 5, 0, 2}, {6, 5, -2, 0.5}, {-6, 5, -2, 0.5}, {0, 3, -2, 2},
-                               {0, 5.5, -1.2, 2}, {0, 4, -3, 2}, {0, 11, -3.5, 2}, rightInner, leftInner}},
-          Case{drawFace29, 90, {{4, -3, 0, 1.3}, {-4, -3, 0, 1.3}, {4.8, -3, -2, 0.2}, {-4.8, -3, -2, 0.2}, {0, -2, -2, 1.1},
-                                {0, -0.5, -1.2, 1.1}, {0, -1.3, -3, 1.1}, {0, 5.2, -3.5, 1.1}, rightInner, leftInner}},
-          Case{drawFace30, 270, {{7.5, -6, 0, 3.5}, {-7.5, -6, 0, 3.5}, {5.6, -6, -3.5, 0.6}, {-5.6, -6, -3.5, 0.6},
-                                 {0, -1.6, -2, 2.5}, {0, 1.5, -1.2, 2.5}, {0, 3, -3, 2.5}, {0, 10.3, -3.5, 2.5},
-                                 rightInner, leftInner}}}) {
+    for (const Case& c : {Case{drawFace35,
+                               0,
+                               {{6, -9, 0, 2},
+                                {-6, -9, 0, 2},
+                                {6, -9, -2, 0.5},
+                                {-6, -9, -2, 0.5},
+                                {0, -7.5, -2, 2},
+                                {0, -5, -1.2, 2},
+                                {0, -6.5, -3, 2},
+                                {0, 0.5, -3.5, 2},
+                                rightInner,
+                                leftInner}},
+                          Case{drawFace34,
+                               0,
+                               {{6, 5, 0, 2},
+                                {-6, 5, 0, 2},
+                                {6, 5, -2, 0.5},
+                                {-6, 5, -2, 0.5},
+                                {0, 3, -2, 2},
+                                {0, 5.5, -1.2, 2},
+                                {0, 4, -3, 2},
+                                {0, 11, -3.5, 2},
+                                rightInner,
+                                leftInner}},
+                          Case{drawFace29,
+                               90,
+                               {{4, -3, 0, 1.3},
+                                {-4, -3, 0, 1.3},
+                                {4.8, -3, -2, 0.2},
+                                {-4.8, -3, -2, 0.2},
+                                {0, -2, -2, 1.1},
+                                {0, -0.5, -1.2, 1.1},
+                                {0, -1.3, -3, 1.1},
+                                {0, 5.2, -3.5, 1.1},
+                                rightInner,
+                                leftInner}},
+                          Case{drawFace30,
+                               270,
+                               {{7.5, -6, 0, 3.5},
+                                {-7.5, -6, 0, 3.5},
+                                {5.6, -6, -3.5, 0.6},
+                                {-5.6, -6, -3.5, 0.6},
+                                {0, -1.6, -2, 2.5},
+                                {0, 1.5, -1.2, 2.5},
+                                {0, 3, -3, 2.5},
+                                {0, 10.3, -3.5, 2.5},
+                                rightInner,
+                                leftInner}}}) {
         const Shapes face = drawn(c.drawer, c.angle, true);
         ASSERT_EQ(face.size(), c.places.size());
         for (std::size_t i = 0; i < face.size(); ++i) {
@@ -108,39 +160,56 @@ TEST(ShiftedAndResizedFaces, WhereThePartsGoHowLargeTheyAreAndTheInnerShapesStay
 TEST(LopsidedFace, OnlyTheRightEyeAndPupilGrowAndTheDisksLieInsideTheEyes)
 {
     const Shapes face = drawn(drawFace33, 0, true);
-    const double sizes[] = {3.5, 2, 0.6, 0.6, 1.2, 0.5, 2, 2, 2, 2, 1, 1}; // radius, or disk's outer
+    // Each shape's radius, or a disk's outer radius.
+    const double sizes[] = {3.5, 2, 0.6, 0.6, 1.2, 0.5, 2, 2, 2, 2, 1, 1};
     ASSERT_EQ(face.size(), 12U);
     for (std::size_t i = 0; i < face.size(); ++i)
-        EXPECT_EQ(face[i].params[face[i].kind == glrecord::DrawnShape::Kind::disk ? 1 : 0], sizes[i]) << i;
-    EXPECT_TRUE(shapesMatch({face[2], face[4]}, {{white, {translate(6, -5, -1.5), rotate(180, 0, 1, 0)}, Disk{0, 0.6, 20}},
-                                                  {black, {translate(6, -5, -4), scale(2, 2, 1)}, Sphere{1.2, 20}}}));
+        EXPECT_EQ(face[i].params[face[i].kind == glrecord::DrawnShape::Kind::disk ? 1 : 0],
+                  sizes[i])
+            << i;
+    EXPECT_TRUE(
+        shapesMatch({face[2], face[4]},
+                    {{white, {translate(6, -5, -1.5), rotate(180, 0, 1, 0)}, Disk{0, 0.6, 20}},
+                     {black, {translate(6, -5, -4), scale(2, 2, 1)}, Sphere{1.2, 20}}}));
 }
 
 TEST(BarEyedWideEyedAndBrowedFaces, TheirOwnPieces)
 {
-    const auto cylinder = [](double radius, double height) { return Cylinder{radius, radius, height, 20}; };
+    const auto cylinder = [](double radius, double height) {
+        return Cylinder{radius, radius, height, 20};
+    };
     const Shapes barEyed = drawn(drawFace22, 0, true);
-    EXPECT_TRUE(shapesMatch({barEyed[2], barEyed[3], barEyed[6], barEyed[7]},
-                            {{black, {translate(4, -5, -2), rotate(90, 0, 1, 0)}, cylinder(0.3, 3.6)},
-                             {black, {translate(-4, -5, -2), rotate(-90, 0, 1, 0)}, cylinder(0.3, 3.6)},
-                             {lipRed, {translate(0, 6, -1), rotateZ(45), scale(2, 1, 1)}, Sphere{2, 20}},
-                             {lipRed, {translate(0, 6, -1), rotateZ(-45), scale(2, 1, 1)}, Sphere{2, 20}}}));
+    EXPECT_TRUE(shapesMatch(
+        {barEyed[2], barEyed[3], barEyed[6], barEyed[7]},
+        {{black, {translate(4, -5, -2), rotate(90, 0, 1, 0)}, cylinder(0.3, 3.6)},
+         {black, {translate(-4, -5, -2), rotate(-90, 0, 1, 0)}, cylinder(0.3, 3.6)},
+         {lipRed, {translate(0, 6, -1), rotateZ(45), scale(2, 1, 1)}, Sphere{2, 20}},
+         {lipRed, {translate(0, 6, -1), rotateZ(-45), scale(2, 1, 1)}, Sphere{2, 20}}}));
     EXPECT_EQ(drawn(drawFace22, 0).size(), 8U) << "calm: no inner shapes";
     // Face 23 shows its inner shapes calm; excited only the pupils grow.
     const Shapes calm = drawn(drawFace23, 0), excited = drawn(drawFace23, 0, true);
     ASSERT_EQ(calm.size(), 12U);
     for (std::size_t i = 0; i < calm.size(); ++i)
-        EXPECT_EQ(calm[i].transforms.back().x == excited[i].transforms.back().x, i != 2 && i != 3) << i;
-    EXPECT_TRUE(shapesMatch({calm[6], calm[8]}, {{lipRed, {translate(-5, 6, -1), rotateZ(45), scale(2, 1, 1)}, Sphere{2, 20}},
-                                                 {lipRed, {translate(0, 4, -1), scale(4, 1, 1)}, Sphere{2, 20}}}));
+        EXPECT_EQ(calm[i].transforms.back().x == excited[i].transforms.back().x, i != 2 && i != 3)
+            << i;
+    EXPECT_TRUE(
+        shapesMatch({calm[6], calm[8]},
+                    {{lipRed, {translate(-5, 6, -1), rotateZ(45), scale(2, 1, 1)}, Sphere{2, 20}},
+                     {lipRed, {translate(0, 4, -1), scale(4, 1, 1)}, Sphere{2, 20}}}));
     // Face 26 at angle 90: both pupils about one to the viewer's right, each followed by its brow
     // in the pupil's black.
     const Shapes browed = drawn(drawFace26, 90, true);
     EXPECT_NEAR(firstMove(browed[2]).x, 7, 1e-4);
     EXPECT_NEAR(firstMove(browed[4]).x, -5, 1e-4);
     EXPECT_TRUE(shapesMatch({browed[3], browed[5]},
-                            {{black, {translate(3, -6.3, -4), rotate(90, 0, 1, 0), rotate(30, 1, 0, 0)}, cylinder(0.9, 4.6), false},
-                             {black, {translate(-3, -6.3, -4), rotate(-90, 0, 1, 0), rotate(30, 1, 0, 0)}, cylinder(0.9, 4.6), false}}));
+                            {{black,
+                              {translate(3, -6.3, -4), rotate(90, 0, 1, 0), rotate(30, 1, 0, 0)},
+                              cylinder(0.9, 4.6),
+                              false},
+                             {black,
+                              {translate(-3, -6.3, -4), rotate(-90, 0, 1, 0), rotate(30, 1, 0, 0)},
+                              cylinder(0.9, 4.6),
+                              false}}));
 }
 
 TEST(FlatFace, APentagonAndThreeStrokesAsListedOutsideAnyPush)
@@ -156,7 +225,8 @@ TEST(FlatFace, APentagonAndThreeStrokesAsListedOutsideAnyPush)
     ASSERT_EQ(face.size(), outlines.size());
     for (std::size_t i = 0; i < face.size(); ++i) {
         EXPECT_EQ(face[i].vertices, outlines[i]) << i;
-        EXPECT_EQ(face[i].diffuse, (i == 0 ? std::array<double, 4>{1, 1, 0, 1} : std::array<double, 4>{0, 0, 0, 1}));
+        EXPECT_EQ(face[i].diffuse,
+                  (i == 0 ? std::array<double, 4>{1, 1, 0, 1} : std::array<double, 4>{0, 0, 0, 1}));
     }
 }
 

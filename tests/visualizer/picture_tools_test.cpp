@@ -25,7 +25,10 @@ using headless::Rgb;
 constexpr Rgb white{255, 255, 255};
 constexpr Rgb grey{61, 61, 61};
 
-bool operator==(Rgb a, Rgb b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
+bool operator==(Rgb a, Rgb b)
+{
+    return a.red == b.red && a.green == b.green && a.blue == b.blue;
+}
 
 Image plain(int width, int height, Rgb colour)
 {
@@ -54,7 +57,6 @@ protected:
         arguments.insert(arguments.begin(), program);
         return runTool(std::move(arguments), dir);
     }
-
 };
 
 // png-strip's labels: 7 dots of 4 pixels, in a band with 4 pixels above and below.
@@ -67,13 +69,15 @@ TEST_F(PictureTools, PngStripLaysOutLabelledRowsOfTheGivenLength)
     const std::string green = save("green.png", plain(160, 40, {0, 255, 0}));
     const std::string blue = save("blue.png", plain(160, 30, {0, 0, 255}));
     const std::string out = (dir / "sheet.png").string();
-    const ToolRun r = run(PNG_STRIP, {"--out", out, "--columns", "2", "--label", "A1", red, green, "--label", "B16",
-                                      blue, "--next-row", "--label", "face 7", red});
+    const ToolRun r =
+        run(PNG_STRIP, {"--out", out, "--columns", "2", "--label", "A1", red, green, "--label",
+                        "B16", blue, "--next-row", "--label", "face 7", red});
     ASSERT_EQ(r.status, 0) << r.err;
     const Image sheet = pngfile::read(out);
     // Rows of two, the third row started by --next-row; 4 pixel gaps.
     ASSERT_EQ(sheet.width(), 160 + 4 + 160);
-    ASSERT_EQ(sheet.height(), 3 * (bandHeight + 40) + 2 * 4 - 10) << "the second row is as high as its one picture";
+    ASSERT_EQ(sheet.height(), 3 * (bandHeight + 40) + 2 * 4 - 10)
+        << "the second row is as high as its one picture";
     EXPECT_TRUE(sheet.at(10, bandHeight + 5) == Rgb({255, 0, 0}));
     EXPECT_TRUE(sheet.at(164 + 10, bandHeight + 5) == Rgb({0, 255, 0}));
     EXPECT_TRUE(sheet.at(10, bandHeight + 40 + 4 + bandHeight + 5) == Rgb({0, 0, 255}));
@@ -93,11 +97,11 @@ TEST_F(PictureTools, PngStripRefusesWhatItCannotDraw)
     const std::string red = save("red.png", plain(60, 40, {255, 0, 0}));
     const std::string out = (dir / "sheet.png").string();
     const std::vector<std::vector<std::string>> badArguments{
-        {"--out", out, "--label", "A_9", red},        // no such glyph
-        {"--out", out, "--label", "\xE9t\xE9", red},  // not ASCII
+        {"--out", out, "--label", "A_9", red},       // no such glyph
+        {"--out", out, "--label", "\xE9t\xE9", red}, // not ASCII
         {"--out", out, "--columns", "0", red},
         {"--out", out, "--columns", "two", red},
-        {"--out", out, red, "--label", "A1"},         // a label for no picture
+        {"--out", out, red, "--label", "A1"}, // a label for no picture
         {"--out", out, red, "--next-row"},
         {"--out", out},
         {red},
@@ -138,7 +142,7 @@ TEST_F(PictureTools, PngOverlapCountsThePixelsBothPicturesChange)
 TEST(PictureDifference, CountsPixelsBeyondTheToleranceAndMarksThemRed)
 {
     Canvas drawn(4, 2, {100, 100, 100});
-    drawn.set(0, 0, {102, 100, 98}); // within 2
+    drawn.set(0, 0, {102, 100, 98});  // within 2
     drawn.set(3, 1, {100, 103, 100}); // beyond 2
     drawn.set(2, 0, {0, 100, 100});
     const picture::Difference d = picture::compare(drawn.image(), plain(4, 2, {100, 100, 100}), 2);
@@ -192,7 +196,8 @@ Image cut(const Image& sheet, int left, int top, int width, int height)
 TEST_F(PictureTools, TheCatalogueSheetLabelsEveryTileWithItsId)
 {
     const std::string out = (dir / "catalogue.png").string();
-    setenv("DOSECALC_TOOLS_BUILT", "1", 1); // ctest runs on a built tree; the script must not build it
+    // ctest runs on a built tree; the script must not build it.
+    setenv("DOSECALC_TOOLS_BUILT", "1", 1);
     const ToolRun r = runTool({"/bin/sh", CATALOGUE_SCRIPT, BUILD_TREE, out, "45"}, dir);
     ASSERT_EQ(r.status, 0) << r.err;
     const Image sheet = pngfile::read(out);
@@ -203,7 +208,9 @@ TEST_F(PictureTools, TheCatalogueSheetLabelsEveryTileWithItsId)
     ASSERT_EQ(sheet.width(), 9 * column - 4);
     ASSERT_EQ((sheet.height() + 4) % row, 0);
     EXPECT_GE((sheet.height() + 4) / row, 4 + 3 + 2 + 1);
-    const auto bandAt = [&](int c, int rowIndex) { return cut(sheet, c * column, rowIndex * row, 241, bandHeight).rgb(); };
+    const auto bandAt = [&](int c, int rowIndex) {
+        return cut(sheet, c * column, rowIndex * row, 241, bandHeight).rgb();
+    };
     EXPECT_EQ(bandAt(0, 0), labelBand("face 1").rgb());
     EXPECT_EQ(bandAt(8, 0), labelBand("face 9").rgb());
     EXPECT_EQ(bandAt(8, 3), labelBand("face 36").rgb());

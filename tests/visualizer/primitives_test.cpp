@@ -24,7 +24,8 @@ void expectVertices(const DrawnShape& shape, std::vector<std::array<double, 3>> 
     ASSERT_EQ(shape.vertices.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i)
         for (std::size_t k = 0; k < 3; ++k)
-            EXPECT_NEAR(shape.vertices[i][k], expected[i][k], 1e-5) << "vertex " << i << " axis " << k;
+            EXPECT_NEAR(shape.vertices[i][k], expected[i][k], 1e-5)
+                << "vertex " << i << " axis " << k;
 }
 
 TEST_F(Primitives, RectEmitsItsCornersFromTheSecondXBound)
@@ -46,7 +47,9 @@ TEST_F(Primitives, PolygonsEmitTheirVerticesExactlyAsPassed)
     ASSERT_EQ(shapes.size(), 3U);
     expectVertices(shapes[0], {{1, 2, 7}, {3, 4, 7}, {5, 6, 7}});
     expectVertices(shapes[1], {{1, -1, 0.5}, {2, -2, 0.5}, {3, -3, 0.5}, {4, -4, 0.5}});
-    expectVertices(shapes[2], {{0, -10, -1.1}, {6, -7, -1.1}, {10, 10, -1.1}, {-10, 10, -1.1}, {-6, -7, -1.1}});
+    expectVertices(
+        shapes[2],
+        {{0, -10, -1.1}, {6, -7, -1.1}, {10, 10, -1.1}, {-10, 10, -1.1}, {-6, -7, -1.1}});
 }
 
 TEST_F(Primitives, WedgePointingUpTheScreen)

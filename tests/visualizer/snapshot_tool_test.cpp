@@ -4,16 +4,17 @@
 #include "offscreen_panel.h"
 #include "png_file.h"
 #include "snapshot_options.h"
+#include "start_scene_frame.h"
 #include "tool_process.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,6 @@ protected:
             names.push_back(e.path().filename().string());
         return names;
     }
-
 };
 
 TEST_F(SnapshotTool, WritesTheSteadyDefaultFrameAsPng)
@@ -72,8 +72,8 @@ TEST_F(SnapshotTool, TakesTheSizeAndEveryOption)
 {
     const fs::path out = dir / "small.png";
     const ToolRun r = run({"--out=" + out.string(), "--face", "0", "--decor-a", "45", "--decor-b",
-                           "-3", "--decor-c", "2", "--angle", "-400", "--bands", "",
-                           "--threshold", "-5", "--extra", "7", "--size", "64x48"});
+                           "-3", "--decor-c", "2", "--angle", "-400", "--bands", "", "--threshold",
+                           "-5", "--extra", "7", "--size", "64x48"});
     ASSERT_EQ(r.status, 0) << r.err;
     const headless::Image picture = pngfile::read(out.string());
     EXPECT_EQ(picture.width(), 64);
@@ -143,8 +143,9 @@ TEST_F(SnapshotTool, ABatchRendersOneSnapshotALineAsThatManyRunsWould)
 {
     const std::string small = (dir / "small.png").string();
     const std::string face = (dir / "face.png").string();
-    const ToolRun r = runTool({SNAPSHOT_TOOL, "--batch"}, dir,
-                              "--out " + small + " --face 0 --size 64x48\n\n  --out=" + face + "\t--angle 45\n");
+    const ToolRun r =
+        runTool({SNAPSHOT_TOOL, "--batch"}, dir,
+                "--out " + small + " --face 0 --size 64x48\n\n  --out=" + face + "\t--angle 45\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty());
     const headless::Image backdrop = pngfile::read(small);
@@ -166,7 +167,8 @@ TEST_F(SnapshotTool, ABatchWithABadLineRendersNothing)
 {
     const std::string first = (dir / "first.png").string();
     for (const std::string bad : {"--face 1", "--out x.png --face one", "--help"}) {
-        const ToolRun r = runTool({SNAPSHOT_TOOL, "--batch"}, dir, "--out " + first + "\n" + bad + "\n");
+        const ToolRun r =
+            runTool({SNAPSHOT_TOOL, "--batch"}, dir, "--out " + first + "\n" + bad + "\n");
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_EQ(r.err.rfind("dosecalc-snapshot: line 2: ", 0), 0U) << r.err;
         EXPECT_FALSE(fs::exists(first)) << bad;
@@ -176,7 +178,8 @@ TEST_F(SnapshotTool, ABatchWithABadLineRendersNothing)
 TEST_F(SnapshotTool, TheVerdictStripScriptPutsTheNineLevelsSideBySide)
 {
     const fs::path out = dir / "strip.png";
-    setenv("DOSECALC_TOOLS_BUILT", "1", 1); // ctest runs on a built tree; the script must not build it
+    // ctest runs on a built tree; the script must not build it.
+    setenv("DOSECALC_TOOLS_BUILT", "1", 1);
     const ToolRun r = run({"/bin/sh", STRIP_SCRIPT, BUILD_TREE, out.string(), "44"}, false);
     ASSERT_EQ(r.status, 0) << r.err;
     const headless::Image strip = pngfile::read(out.string());
@@ -208,16 +211,7 @@ TEST(SnapshotOptions, DefaultsAreTheTicksFrame)
 {
     const SnapshotArguments a = parse({"--out", "x.png"});
     ASSERT_EQ(a.outcome, SnapshotArguments::Outcome::render);
-    const headless::FrameRequest& f = a.options.frame;
-    EXPECT_EQ(f.faceType, 1);
-    EXPECT_EQ(f.decorA, 0);
-    EXPECT_EQ(f.decorB, 0);
-    EXPECT_EQ(f.decorC, 45);
-    EXPECT_EQ(f.angle, 1);
-    EXPECT_EQ(f.angleScale, 1.0F);
-    EXPECT_EQ(f.bands, std::vector<double>(14, 0.0));
-    EXPECT_EQ(f.threshold, 60);
-    EXPECT_EQ(f.extra, 0);
+    expectStartSceneFrame(a.options.frame, 1); // the first tick's frame
     EXPECT_EQ(a.options.width, 241);
     EXPECT_EQ(a.options.height, 177);
 }

@@ -33,7 +33,7 @@ TEST(TemplateSettingFaces, TwoAndThreeResizeEveryPartAndMoveOnlyTheEyesAndTheMou
             for (std::size_t i = 0; i < one.size(); ++i) {
                 EXPECT_EQ(shapes[i].params[0], one[i].params[0] * factor) << type << ": " << i;
                 ScenePoint c = placeOf(one[i]);
-                c.z += type == 2 && i < 2 ? 2 : 0; // face 2's eyes set back
+                c.z += type == 2 && i < 2 ? 2 : 0;     // face 2's eyes set back
                 c.y += type == 3 && i == 5 ? -0.7 : 0; // face 3's mouth raised
                 EXPECT_TRUE(placedAt(shapes[i], c)) << type << ": " << i;
             }
@@ -61,7 +61,8 @@ TEST(TemplateSettingFaces, FiveAndSixSwingThePupilsTwiceAsFarAndFasterPastStillL
         std::int32_t type, angle;
         double pupilX, mouthHalfWidth;
     };
-    for (const Case c : {Case{5, 3, 8, 4}, Case{6, 18, 8, 3 + std::sin(18 * M_PI / 180)}, Case{6, 54, 4, 3.809}}) {
+    for (const Case c :
+         {Case{5, 3, 8, 4}, Case{6, 18, 8, 3 + std::sin(18 * M_PI / 180)}, Case{6, 54, 4, 3.809}}) {
         DrawerCall call = callAt(c.angle, false, c.type);
         call.features = {0.5, -0.5, 0.25, 2, 1, -1, 3, 0.5}; // no effect on these eyes
         const auto shapes = drawRecorded(drawFace5, call);
@@ -69,15 +70,18 @@ TEST(TemplateSettingFaces, FiveAndSixSwingThePupilsTwiceAsFarAndFasterPastStillL
         EXPECT_TRUE(placedAt(shapes[1], {-6, -3, 0}, {0, 2, 0})) << c.type;
         EXPECT_NEAR(shapes[2].transforms[0].x, c.pupilX, 1e-4) << c.type << " at " << c.angle;
         EXPECT_NEAR(shapes[3].transforms[0].x, -c.pupilX, 1e-4) << c.type << " at " << c.angle;
-        EXPECT_NEAR(2 * shapes[5].transforms[1].x, c.mouthHalfWidth, 1e-4) << c.type << " at " << c.angle;
+        EXPECT_NEAR(2 * shapes[5].transforms[1].x, c.mouthHalfWidth, 1e-4)
+            << c.type << " at " << c.angle;
     }
 }
 
 TEST(TemplateSettingFaces, ATypeTheSharedDrawersDoNotServeDrawsTheirFirstType)
 {
     for (const std::int32_t other : {0, 1, 4, -3, 99}) {
-        EXPECT_TRUE(callsOf(drawFace2, callAt(7, true, other)) == callsOf(drawFace2, callAt(7, true, 2)));
-        EXPECT_TRUE(callsOf(drawFace5, callAt(7, true, other)) == callsOf(drawFace5, callAt(7, true, 5)));
+        EXPECT_TRUE(callsOf(drawFace2, callAt(7, true, other))
+                    == callsOf(drawFace2, callAt(7, true, 2)));
+        EXPECT_TRUE(callsOf(drawFace5, callAt(7, true, other))
+                    == callsOf(drawFace5, callAt(7, true, 5)));
     }
 }
 

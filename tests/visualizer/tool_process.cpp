@@ -36,7 +36,8 @@ std::string slurp(const std::filesystem::path& path)
     return text;
 }
 
-ToolRun runTool(std::vector<std::string> arguments, const std::filesystem::path& scratch, const std::string& input)
+ToolRun runTool(std::vector<std::string> arguments, const std::filesystem::path& scratch,
+                const std::string& input)
 {
     std::vector<char*> argv;
     for (std::string& a : arguments)
@@ -49,8 +50,10 @@ ToolRun runTool(std::vector<std::string> arguments, const std::filesystem::path&
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     pid_t pid = 0;
     ToolRun result;
     if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {

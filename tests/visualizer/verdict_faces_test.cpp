@@ -19,10 +19,16 @@ std::vector<ExpectedShape> templateTail(std::int32_t angle, bool excited)
         {orange, {translate(0, 0.5, -1.2), scale(1.5 + 0.5 * s, 0.8, 1)}, Sphere{2, 20}},
     };
     if (excited) {
-        e.push_back({lipRed, {translate(0, 5, -1), translate(0, -4, -2), scale(1.5, 1, 1), scale(3, 1, 1)}, Sphere{2, 20}});
-        e.push_back({lipRed, {translate(0, 6, -1.5), translate(0, 2, -2), scale(1.5, 1, 1), scale(2, 1, 1)}, Sphere{2, 20}});
-        e.push_back({innerRed, {translate(0.5, 6, -1.5), rotateZ(15), scale(1, 2, 1)}, Sphere{1, 20}});
-        e.push_back({innerRed, {translate(-0.5, 6, -1.5), rotateZ(-15), scale(1, 2, 1)}, Sphere{1, 20}});
+        e.push_back({lipRed,
+                     {translate(0, 5, -1), translate(0, -4, -2), scale(1.5, 1, 1), scale(3, 1, 1)},
+                     Sphere{2, 20}});
+        e.push_back({lipRed,
+                     {translate(0, 6, -1.5), translate(0, 2, -2), scale(1.5, 1, 1), scale(2, 1, 1)},
+                     Sphere{2, 20}});
+        e.push_back(
+            {innerRed, {translate(0.5, 6, -1.5), rotateZ(15), scale(1, 2, 1)}, Sphere{1, 20}});
+        e.push_back(
+            {innerRed, {translate(-0.5, 6, -1.5), rotateZ(-15), scale(1, 2, 1)}, Sphere{1, 20}});
     } else {
         e.push_back({lipRed, {translate(0, 5, -1), scale(3, 1, 1)}, Sphere{2, 20}});
         e.push_back({lipRed, {translate(0, 6, -1.5), scale(2, 1, 1)}, Sphere{2, 20}});
@@ -30,7 +36,8 @@ std::vector<ExpectedShape> templateTail(std::int32_t angle, bool excited)
     return e;
 }
 
-std::vector<ExpectedShape> concat(std::vector<ExpectedShape> head, const std::vector<ExpectedShape>& tail)
+std::vector<ExpectedShape> concat(std::vector<ExpectedShape> head,
+                                  const std::vector<ExpectedShape>& tail)
 {
     head.insert(head.end(), tail.begin(), tail.end());
     return head;
@@ -38,11 +45,12 @@ std::vector<ExpectedShape> concat(std::vector<ExpectedShape> head, const std::ve
 
 std::vector<glrecord::DrawnShape> draw(DrawerFunction drawer, std::int32_t angle, bool excited)
 {
-    return drawRecorded(drawer, excited ? excitedCall(angle) : [angle] {
-        DrawerCall c;
-        c.angle = angle;
-        return c;
-    }());
+    return drawRecorded(
+        drawer, excited ? excitedCall(angle) : [angle] {
+            DrawerCall c;
+            c.angle = angle;
+            return c;
+        }());
 }
 
 // Quadrics per frame and matrix balance, for every verdict face.
@@ -61,7 +69,8 @@ TEST_P(VerdictFaceCounts, OneQuadricPerShapeAndEveryPushPopped)
     for (const bool excited : {false, true}) {
         draw(c.drawer, 45, excited);
         const int expected = excited ? c.excitedQuadrics : c.calmQuadrics;
-        EXPECT_EQ(glrecord::quadricsCreated(), expected) << c.name << (excited ? " excited" : " calm");
+        EXPECT_EQ(glrecord::quadricsCreated(), expected)
+            << c.name << (excited ? " excited" : " calm");
         EXPECT_EQ(glrecord::quadricsDeleted(), expected);
         const auto balance = glrecord::matrixBalance();
         EXPECT_EQ(balance.pushes, balance.pops);
@@ -90,7 +99,9 @@ INSTANTIATE_TEST_SUITE_P(Faces, VerdictFaceCounts,
                                            FaceCounts{"face 28", drawFace28, 8, 10},
                                            FaceCounts{"face 15", drawFace15, 6, 8},
                                            FaceCounts{"face 31", drawFace31, 10, 10}),
-                         [](const auto& test) { return std::string("Face") + std::string(test.param.name).substr(5); });
+                         [](const auto& test) {
+                             return std::string("Face") + std::string(test.param.name).substr(5);
+                         });
 
 // Face type 10 ---------------------------------------------------------------------------------
 
@@ -145,20 +156,19 @@ TEST(FaceTen, TheArchesBlackIsSetOnceOutsideAnyPush)
     std::size_t firstDisk = 0;
     while (calls[firstDisk].name != "gluDisk")
         ++firstDisk;
-    const std::vector<std::string> before = {"glPopMatrix", "glMaterialfv", "glMaterialfv", "glMaterialfv",
-                                             "glMaterialfv", "glPushMatrix", "glTranslatef", "gluNewQuadric"};
+    const std::vector<std::string> before = {"glPopMatrix",  "glMaterialfv", "glMaterialfv",
+                                             "glMaterialfv", "glMaterialfv", "glPushMatrix",
+                                             "glTranslatef", "gluNewQuadric"};
     ASSERT_GE(firstDisk, before.size());
     for (std::size_t i = 0; i < before.size(); ++i)
         EXPECT_EQ(calls[firstDisk - before.size() + i].name, before[i]) << i;
-    EXPECT_EQ(glrecord::count("glMaterialfv"), 4U * 7U) << "two eyes, the arches, four template parts";
+    EXPECT_EQ(glrecord::count("glMaterialfv"), 4U * 7U)
+        << "two eyes, the arches, four template parts";
 }
 
 TEST(FaceTen, FeaturesMoveTheEyesButNotTheArches)
 {
-    DrawerCall call;
-    call.features[4] = 1;
-    call.features[7] = -1;
-    const auto moved = drawRecorded(drawFace10, call);
+    const auto moved = drawRecorded(drawFace10, withFeatures({{4, 1}, {7, -1}}));
     const auto still = draw(drawFace10, 0, false);
     EXPECT_TRUE(sameFloat(moved[0].transforms[0].x, 8));
     EXPECT_TRUE(sameFloat(moved[1].transforms[0].y, -7));
@@ -181,7 +191,8 @@ std::vector<ExpectedShape> faceNineteen(std::int32_t angle, bool excited)
 TEST(FaceNineteen, WideEyesAndLargeDartingPupilsOfOneSize)
 {
     for (const std::int32_t angle : {0, 9, 18, 45, 359}) {
-        EXPECT_TRUE(shapesMatch(draw(drawFace19, angle, false), faceNineteen(angle, false))) << angle;
+        EXPECT_TRUE(shapesMatch(draw(drawFace19, angle, false), faceNineteen(angle, false)))
+            << angle;
         EXPECT_TRUE(shapesMatch(draw(drawFace19, angle, true), faceNineteen(angle, true))) << angle;
     }
 }
@@ -208,7 +219,8 @@ TEST(FaceNineteen, TheEyeStretchFeaturesHaveNoEffect)
 
 // Face type 24 ---------------------------------------------------------------------------------
 
-std::vector<ExpectedShape> faceTwentyFour(std::int32_t angle, bool excited, double f8 = 0, double f9 = 0)
+std::vector<ExpectedShape> faceTwentyFour(std::int32_t angle, bool excited, double f8 = 0,
+                                          double f9 = 0)
 {
     const double s = sineOf(angle);
     std::vector<ExpectedShape> e = {
@@ -222,8 +234,10 @@ std::vector<ExpectedShape> faceTwentyFour(std::int32_t angle, bool excited, doub
         {lipRed, {translate(3 * f9, 8, -1), scale(2, 0.7, 1)}, Sphere{2, 20}},
     };
     if (excited) {
-        e.push_back({innerRed, {translate(0.5, 6, -1.5), rotateZ(15), scale(1, 2, 1)}, Sphere{1, 20}});
-        e.push_back({innerRed, {translate(-0.5, 6, -1.5), rotateZ(-15), scale(1, 2, 1)}, Sphere{1, 20}});
+        e.push_back(
+            {innerRed, {translate(0.5, 6, -1.5), rotateZ(15), scale(1, 2, 1)}, Sphere{1, 20}});
+        e.push_back(
+            {innerRed, {translate(-0.5, 6, -1.5), rotateZ(-15), scale(1, 2, 1)}, Sphere{1, 20}});
     }
     return e;
 }
@@ -236,12 +250,10 @@ TEST(FaceTwentyFour, BlankEyesAndAFourPieceMouthThatStaysPutWhenExcited)
 
 TEST(FaceTwentyFour, OnlyTheLeftLipEndFollowsFeatureEight)
 {
-    DrawerCall call;
-    call.features[0] = 0.5; // the eye stretches have no effect
-    call.features[3] = -0.5;
-    call.features[8] = 1;
-    call.features[9] = -1;
-    EXPECT_TRUE(shapesMatch(drawRecorded(drawFace24, call), faceTwentyFour(0, false, 1, -1)));
+    // The eye stretches (features 0 and 3) have no effect.
+    const auto shapes =
+        drawRecorded(drawFace24, withFeatures({{0, 0.5}, {3, -0.5}, {8, 1}, {9, -1}}));
+    EXPECT_TRUE(shapesMatch(shapes, faceTwentyFour(0, false, 1, -1)));
 }
 
 // Face type 28 ---------------------------------------------------------------------------------
@@ -250,11 +262,12 @@ TEST(FaceTwentyEight, EnlargedEyesHiddenDisksAndMarksInPlaceOfThePupils)
 {
     for (const bool excited : {false, true}) {
         const auto shapes = draw(drawFace28, 45, excited);
-        const auto spheres = concat({{white, {translate(6, -5, 0), scale(1, 1, 1)}, Sphere{3.5, 20}},
-                                     {white, {translate(-6, -5, 0), scale(1, 1, 1)}, Sphere{3.5, 20}},
-                                     {white, {translate(6, -5, -1.5), rotate(180, 0, 1, 0)}, Disk{0, 0.6, 20, 30}},
-                                     {white, {translate(-6, -5, -1.5), rotate(180, 0, 1, 0)}, Disk{0, 0.6, 20, 30}}},
-                                    templateTail(45, excited));
+        const auto spheres =
+            concat({{white, {translate(6, -5, 0), scale(1, 1, 1)}, Sphere{3.5, 20}},
+                    {white, {translate(-6, -5, 0), scale(1, 1, 1)}, Sphere{3.5, 20}},
+                    {white, {translate(6, -5, -1.5), rotate(180, 0, 1, 0)}, Disk{0, 0.6, 20, 30}},
+                    {white, {translate(-6, -5, -1.5), rotate(180, 0, 1, 0)}, Disk{0, 0.6, 20, 30}}},
+                   templateTail(45, excited));
         EXPECT_TRUE(shapesMatch(quadricShapes(shapes), spheres)) << (excited ? "excited" : "calm");
         // The six marks come between the disks and the nose.
         for (std::size_t i = 4; i < 10; ++i)
@@ -289,10 +302,7 @@ TEST(FaceTwentyEight, MarkCornersAndTheirMirrorImages)
 
 TEST(FaceTwentyEight, TheDisksFollowTheEyesAndTheMarksDoNot)
 {
-    DrawerCall call;
-    call.features[4] = 0.5;
-    call.features[7] = 0.5;
-    const auto shapes = drawRecorded(drawFace28, call);
+    const auto shapes = drawRecorded(drawFace28, withFeatures({{4, 0.5}, {7, 0.5}}));
     EXPECT_TRUE(sameFloat(shapes[2].transforms[0].x, 7));
     EXPECT_TRUE(sameFloat(shapes[3].transforms[0].y, -4));
     EXPECT_NEAR(shapes[4].vertices[0][0], 3.7, 1e-12);
@@ -303,19 +313,17 @@ TEST(FaceTwentyEight, TheDisksFollowTheEyesAndTheMarksDoNot)
 TEST(FaceFifteen, TallWideBlankEyes)
 {
     for (const bool excited : {false, true}) {
-        const auto expected = concat({{white, {translate(6, -5, 0), scale(2, 3, 1)}, Sphere{2, 20}},
-                                      {white, {translate(-6, -5, 0), scale(2, 3, 1)}, Sphere{2, 20}}},
-                                     templateTail(45, excited));
+        const auto expected =
+            concat({{white, {translate(6, -5, 0), scale(2, 3, 1)}, Sphere{2, 20}},
+                    {white, {translate(-6, -5, 0), scale(2, 3, 1)}, Sphere{2, 20}}},
+                   templateTail(45, excited));
         EXPECT_TRUE(shapesMatch(draw(drawFace15, 45, excited), expected));
     }
 }
 
 TEST(FaceFifteen, FeaturesCanFlattenAnEye)
 {
-    DrawerCall call;
-    call.features[0] = -2;
-    call.features[1] = -3;
-    const auto eye = drawRecorded(drawFace15, call)[0];
+    const auto eye = drawRecorded(drawFace15, withFeatures({{0, -2}, {1, -3}}))[0];
     EXPECT_EQ(eye.transforms[1].x, 0);
     EXPECT_EQ(eye.transforms[1].y, 0);
 }
@@ -333,8 +341,12 @@ std::vector<ExpectedShape> faceThirtyOne(std::int32_t angle, bool excited)
         {black, {translate(-6 - s, -5, -3), pupilScale}, Sphere{0.5, 20}},
         {orange, {translate(0, -4, -3), rotateZ(15), scale(1, 2, 1)}, Sphere{2, 20}},
         {orange, {translate(0, -1.5, -1.2), scale(1.5 + 0.5 * s, 0.8, 1)}, Sphere{3, 20}},
-        {lipRed, {translate(0, 5, -1), translate(0, -3, -2), rotateZ(5), scale(1.5, 1, 1), scale(3, 1, 1)}, Sphere{2, 20}},
-        {lipRed, {translate(0, 6, -1.5), translate(0, 2, -2), scale(1.5, 1, 1), scale(2, 1, 1)}, Sphere{2, 20}},
+        {lipRed,
+         {translate(0, 5, -1), translate(0, -3, -2), rotateZ(5), scale(1.5, 1, 1), scale(3, 1, 1)},
+         Sphere{2, 20}},
+        {lipRed,
+         {translate(0, 6, -1.5), translate(0, 2, -2), scale(1.5, 1, 1), scale(2, 1, 1)},
+         Sphere{2, 20}},
         {innerRed, {translate(0.5, 6, -1.5), rotateZ(15), scale(1, 2, 1)}, Sphere{1, 20}},
         {innerRed, {translate(-0.5, 6, -1.5), rotateZ(-15), scale(1, 2, 1)}, Sphere{1, 20}},
     };
@@ -343,17 +355,16 @@ std::vector<ExpectedShape> faceThirtyOne(std::int32_t angle, bool excited)
 TEST(FaceThirtyOne, TheDistortedFaceWhereOnlyThePupilsReactToExcitement)
 {
     for (const std::int32_t angle : {0, 45, 270}) {
-        EXPECT_TRUE(shapesMatch(draw(drawFace31, angle, false), faceThirtyOne(angle, false))) << angle;
-        EXPECT_TRUE(shapesMatch(draw(drawFace31, angle, true), faceThirtyOne(angle, true))) << angle;
+        EXPECT_TRUE(shapesMatch(draw(drawFace31, angle, false), faceThirtyOne(angle, false)))
+            << angle;
+        EXPECT_TRUE(shapesMatch(draw(drawFace31, angle, true), faceThirtyOne(angle, true)))
+            << angle;
     }
 }
 
 TEST(FaceThirtyOne, TheEyeFeaturesStillAct)
 {
-    DrawerCall call;
-    call.features[0] = 0.5;
-    call.features[3] = 0.25;
-    const auto shapes = drawRecorded(drawFace31, call);
+    const auto shapes = drawRecorded(drawFace31, withFeatures({{0, 0.5}, {3, 0.25}}));
     EXPECT_TRUE(sameFloat(shapes[0].transforms[2].x, 1.5));
     EXPECT_TRUE(sameFloat(shapes[1].transforms[2].y, 1.25));
 }

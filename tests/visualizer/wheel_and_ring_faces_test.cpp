@@ -36,8 +36,10 @@ TEST(RingMouthFace, FourRedPiecesInPlaceOfTheLips)
         const double t = 15 * M_PI / 180;
         EXPECT_TRUE(placedAt(shapes[6], {3, 4.2 + up, -1.2 + back}));
         EXPECT_TRUE(placedAt(shapes[7], {0, excited ? 9.0 : 7.0, excited ? -3.5 : -1.5}));
-        EXPECT_TRUE(placedAt(shapes[8], {5 + (excited ? 1.5 : 1) * std::cos(t), 5.7 + up + std::sin(t), -1 + back},
-                             {2, 0, 0})) << "1 by 2, turned, stretched when excited";
+        EXPECT_TRUE(placedAt(
+            shapes[8], {5 + (excited ? 1.5 : 1) * std::cos(t), 5.7 + up + std::sin(t), -1 + back},
+            {2, 0, 0}))
+            << "1 by 2, turned, stretched when excited";
         EXPECT_TRUE(placedAt(shapes[9], {1, 5.7 + up, -1 + back}));
         EXPECT_NEAR(shapes[9].diffuse[0], 0.8, 1e-6);
     }

@@ -12,4 +12,7 @@ void beginAdditiveBlending(Toge& surface, std::optional<Colour> colour)
     glEnable(GL_BLEND);
 }
 
-void endAdditiveBlending() { glDisable(GL_BLEND); }
+void endAdditiveBlending()
+{
+    glDisable(GL_BLEND);
+}

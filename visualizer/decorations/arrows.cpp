@@ -57,23 +57,23 @@ void drawArrow(Toge& surface, const Arrow& arrow)
 } // namespace
 
 void drawDecorA1(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
-                 const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                 std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                 const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                 std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     // Spins about the origin, one degree a frame.
     drawArrow(surface, {{0, 0}, static_cast<double>(angle), {0, 0, 1, 0.7}});
 }
 
 void drawDecorA2(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCount*/,
-                 const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                 std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                 const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                 std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     drawArrow(surface, {{2, -2}, 45, {1, 0, 0, 0.8}});
 }
 
 void drawDecorA3(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCount*/,
-                 const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                 std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                 const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                 std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     drawArrow(surface, {{2, 2}, -45, {0, 0, 1, 0.8}});
 }

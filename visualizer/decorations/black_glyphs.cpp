@@ -11,7 +11,10 @@ namespace {
 constexpr Colour black{0, 0, 0, 0.9};
 constexpr double glyphDepth = -5.5;
 
-void setBlack(Toge& surface) { setColour(surface, black); }
+void setBlack(Toge& surface)
+{
+    setColour(surface, black);
+}
 
 // Each glyph is drawn twice, right then left of the centre, the left copy a plain translation of
 // the right one (not its mirror image).
@@ -26,8 +29,8 @@ void drawGlyphPair(Toge& surface, std::span<const Stroke> glyph)
 } // namespace
 
 void drawDecorA8(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCount*/,
-                 const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                 std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                 const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                 std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     // Four bars hanging from the top edge, each shorter than the one to its left.
     static constexpr Stroke bars[] = {
@@ -46,8 +49,8 @@ void drawDecorA8(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCount
 }
 
 void drawDecorA17(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCount*/,
-                  const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                  std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                  const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                  std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     // Two short bars, a stem below them and two strokes spreading upwards.
     static constexpr Stroke glyph[] = {
@@ -62,8 +65,8 @@ void drawDecorA17(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCoun
 }
 
 void drawDecorA22(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCount*/,
-                  const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                  std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                  const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                  std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     // A stem with a slanted stroke on each side.
     static constexpr Stroke glyph[] = {
@@ -76,8 +79,8 @@ void drawDecorA22(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCoun
 }
 
 void drawDecorA23(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCount*/,
-                  const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                  std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                  const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                  std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     // A short stem on top, a bar, two crossing strokes and two feet spreading downwards.
     static constexpr Stroke glyph[] = {

@@ -28,8 +28,8 @@ void drawFallingDrops(Toge& surface, const Colour& colour, std::int32_t angle,
 } // namespace
 
 void drawDecorA9(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
-                 const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                 std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                 const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                 std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     // Blue drops in two columns beside the face: each column's two drops are half a path apart,
     // and the left column is out of step with the right.
@@ -38,8 +38,8 @@ void drawDecorA9(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
 }
 
 void drawDecorA19(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
-                  const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                  std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                  const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                  std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     // White drops in one column on the right, half a path apart.
     constexpr FallingDrop drops[] = {{8.2, 0}, {8.2, 45}};

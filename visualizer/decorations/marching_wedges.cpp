@@ -52,9 +52,18 @@ WedgePlace riseAndPark(std::int32_t t)
 }
 
 // The downward paths are the upward ones mirrored about the horizontal centre line.
-WedgePlace mirrored(WedgePlace place) { return {place.x, -place.y, -place.direction, place.z}; }
-WedgePlace turnDown(std::int32_t t) { return mirrored(turnUp(t)); }
-WedgePlace fallAndPark(std::int32_t t) { return mirrored(riseAndPark(t)); }
+WedgePlace mirrored(WedgePlace place)
+{
+    return {place.x, -place.y, -place.direction, place.z};
+}
+WedgePlace turnDown(std::int32_t t)
+{
+    return mirrored(turnUp(t));
+}
+WedgePlace fallAndPark(std::int32_t t)
+{
+    return mirrored(riseAndPark(t));
+}
 
 constexpr Colour red{1, 0, 0, 0.7};
 constexpr Colour blue{0, 0, 1, 0.7};
@@ -76,29 +85,29 @@ void march(Toge& surface, std::int32_t angle, Path path)
 } // namespace
 
 void drawDecorA4(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
-                 const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                 std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                 const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                 std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     march(surface, angle, turnUp);
 }
 
 void drawDecorA5(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
-                 const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                 std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                 const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                 std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     march(surface, angle, turnDown);
 }
 
 void drawDecorA6(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
-                 const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                 std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                 const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                 std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     march(surface, angle, riseAndPark);
 }
 
 void drawDecorA7(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
-                 const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                 std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                 const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                 std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     march(surface, angle, fallAndPark);
 }

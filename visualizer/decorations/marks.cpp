@@ -54,7 +54,8 @@ std::array<Point2, 8> crossCorners()
     constexpr double halfWidth = 1;
     const double r = std::sqrt(halfLength * halfLength + halfWidth * halfWidth);
     const double e = angles::degreesFromRadians(std::acos(halfLength / r));
-    const double cornerAngles[] = {45 - e, 45 + e, 135 - e, 135 + e, 225 - e, 225 + e, 315 - e, 315 + e};
+    const double cornerAngles[] = {45 - e,  45 + e,  135 - e, 135 + e,
+                                   225 - e, 225 + e, 315 - e, 315 + e};
     std::array<Point2, 8> corners{};
     for (std::size_t k = 0; k < corners.size(); ++k)
         corners[k] = polarPointLong({0, 0}, r, cornerAngles[k]);
@@ -64,22 +65,22 @@ std::array<Point2, 8> crossCorners()
 } // namespace
 
 void drawDecorA10(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCount*/,
-                  const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                  std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                  const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                  std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     drawRings(surface, {{5, 7}, {9, 11}}); // a target
 }
 
 void drawDecorA11(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCount*/,
-                  const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                  std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                  const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                  std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     drawRings(surface, {{7, 9}});
 }
 
 void drawDecorA12(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCount*/,
-                  const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                  std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                  const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                  std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     static const std::array<Point2, 8> c = crossCorners(); // the same every frame: worked out once
     const Stroke bars[] = {QuadStroke{c[0], c[5], c[4], c[1]},  // along the 45-degree diagonal
@@ -88,8 +89,8 @@ void drawDecorA12(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCoun
 }
 
 void drawDecorA13(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCount*/,
-                  const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                  std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                  const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                  std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     // The outline of an upright triangle, apex at the top of the screen.
     static constexpr Stroke sides[] = {

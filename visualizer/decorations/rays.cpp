@@ -6,8 +6,8 @@
 #include <cstdint>
 
 void drawDecorB1(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
-                 const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                 std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                 const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                 std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     constexpr Colour red{1, 0, 0, 1};
     drawElement(surface, {red, {translate(0, 15, 3.5)}, Sphere{7, 30, 30}});

@@ -49,10 +49,13 @@ void drawStaringEyes(Toge& surface, const StaringEyes& eyes, std::int32_t slices
     const double sides[] = {1 + eyes.spread, -1 - eyes.spread};
     const double swell = 1 + eyes.swell;
     for (const double x : sides)
-        drawElement(surface, {orange, {translate(x, 0.5, -1.8), scale(swell, swell, 1)}, Sphere{2, slices}});
+        drawElement(surface,
+                    {orange, {translate(x, 0.5, -1.8), scale(swell, swell, 1)}, Sphere{2, slices}});
     if (eyes.glints)
         for (const double x : sides)
-            drawElement(surface, {orange, {translate(x, 0.5, -3.8), rotate(180, 1, 0, 0)}, Disk{0, 0.3, slices}});
+            drawElement(
+                surface,
+                {orange, {translate(x, 0.5, -3.8), rotate(180, 1, 0, 0)}, Disk{0, 0.3, slices}});
     for (const double x : sides)
         drawElement(surface, {black,
                               {translate(x, eyes.pupilY, eyes.pupilZ), rotate(220, 1, 0, 0)},
@@ -60,8 +63,9 @@ void drawStaringEyes(Toge& surface, const StaringEyes& eyes, std::int32_t slices
 }
 
 void drawDecorA15Eyes(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
-                      const double* /*bandFeatures*/, std::int32_t slices, std::int32_t /*threshold*/,
-                      std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                      const double* /*bandFeatures*/, std::int32_t slices,
+                      std::int32_t /*threshold*/, std::int32_t /*faceType*/,
+                      std::int32_t /*meanLevel*/)
 {
     // The eyes swell and move apart over the first quarter of the cycle, then hold at full size
     // (the sine of 90 degrees as the cycle's own radians give it).
@@ -82,8 +86,12 @@ void drawDecorA15Figure(Toge& surface, std::int32_t angle, std::int32_t /*bandCo
     const FigurePose pose = figurePose(cycleFrame(angle));
     // Both parts sway about the vertical axis, so the figure turns as one piece.
     const Transform sway = rotate(pose.sway, 0, 1, 0);
-    drawElement(surface, {white, {translate(pose.x, pose.y + 2, -3.2), sway, scale(1.5, 1.8, 1)}, Sphere{2, slices}});
-    drawElement(surface, {white, {translate(pose.x, pose.y, -3.2), sway, scale(1.2, 2.5, 1)}, Sphere{2, slices}});
+    drawElement(surface, {white,
+                          {translate(pose.x, pose.y + 2, -3.2), sway, scale(1.5, 1.8, 1)},
+                          Sphere{2, slices}});
+    drawElement(
+        surface,
+        {white, {translate(pose.x, pose.y, -3.2), sway, scale(1.2, 2.5, 1)}, Sphere{2, slices}});
 }
 
 void drawDecorA16(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
@@ -94,7 +102,9 @@ void drawDecorA16(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
     const auto length = static_cast<double>((angle % 90) * (1.0L / 11));
     setColour(surface, trickleRed);
     drawRect(surface, -3, -2, 1, 1 + length, -3.5);
-    drawElement(surface, {trickleRed, {translate(-2.5, 1 + length, -3.5), rotate(180, 1, 0, 0)}, Disk{0, 0.5, slices}});
+    drawElement(surface, {trickleRed,
+                          {translate(-2.5, 1 + length, -3.5), rotate(180, 1, 0, 0)},
+                          Disk{0, 0.5, slices}});
     drawStaringEyes(surface, staringEyesAtFullSize, slices);
 }
 

@@ -66,12 +66,9 @@ struct StarOverFace {
     bool outline;
 };
 constexpr StarOverFace starsOverFace[] = {
-    {{5.7, -4.7, 1.5, 3, -2.1, yellow}, false},
-    {{-5.7, -4.7, 1.5, 3, -2.1, yellow}, false},
-    {{5.7, -4.7, 1.7, 3.2, -2.0, black}, true},
-    {{-5.7, -4.7, 1.7, 3.2, -2.0, black}, true},
-    {{5.5, 3.6, 0.5, 1.5, -5.4, yellow}, false},
-    {{5.5, 3.6, 0.7, 1.7, -5.3, black}, true},
+    {{5.7, -4.7, 1.5, 3, -2.1, yellow}, false},  {{-5.7, -4.7, 1.5, 3, -2.1, yellow}, false},
+    {{5.7, -4.7, 1.7, 3.2, -2.0, black}, true},  {{-5.7, -4.7, 1.7, 3.2, -2.0, black}, true},
+    {{5.5, 3.6, 0.5, 1.5, -5.4, yellow}, false}, {{5.5, 3.6, 0.7, 1.7, -5.3, black}, true},
 };
 
 void drawStarsAndEyes(Toge& surface, bool outlined, std::int32_t slices)
@@ -103,8 +100,8 @@ void drawDecorA21(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCoun
 }
 
 void drawDecorB2(Toge& surface, std::int32_t /*angle*/, std::int32_t /*bandCount*/,
-                 const double* /*bandFeatures*/, std::int32_t /*slices*/, std::int32_t /*threshold*/,
-                 std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
+                 const double* /*bandFeatures*/, std::int32_t /*slices*/,
+                 std::int32_t /*threshold*/, std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     // One large star on the face's centre line, a ball on each point.
     constexpr Star star{0, 1, 6, 11, -1.1, yellow};

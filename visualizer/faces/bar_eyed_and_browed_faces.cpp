@@ -29,25 +29,11 @@ void drawFace22(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
     const FaceInputs in = faceInputs(angle, bandFeatures, slices, threshold, meanLevel);
     const double* f = in.features;
     FacePlan face = faceTemplate(in);
-    face.replace({FacePart::rightPupil, FacePart::leftPupil}, {eyeBar(1, slices), eyeBar(-1, slices)});
+    face.replace({FacePart::rightPupil, FacePart::leftPupil},
+                 {eyeBar(1, slices), eyeBar(-1, slices)});
     // The crossed lips stay put when excited; the excited inner shapes lie behind them.
     face.replace({FacePart::upperLip, FacePart::lowerLip},
                  {tiltedLip(3 * f[8], 45, slices), tiltedLip(3 * f[9], -45, slices)});
-    face.draw(surface);
-}
-
-// Face type 23: the template with wide eyes, a four-piece mouth and the dark-red inner shapes
-// always showing; excited, only the pupils grow.
-void drawFace23(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
-                const double* bandFeatures, std::int32_t slices, std::int32_t threshold,
-                std::int32_t /*faceType*/, std::int32_t meanLevel)
-{
-    const FaceInputs in = faceInputs(angle, bandFeatures, slices, threshold, meanLevel);
-    FacePlan face = faceTemplate(in);
-    fixEyeScale(face, 2, 2);
-    face.replace({FacePart::upperLip, FacePart::lowerLip}, fourPieceMouth(in, 45, 4, 1));
-    face.show(FacePart::rightInnerShape);
-    face.show(FacePart::leftInnerShape);
     face.draw(surface);
 }
 

@@ -13,7 +13,8 @@ void drawFace4(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
     using enum FacePart;
     insertAfterFirstTranslation(face, {rightEye, rightPupil}, translate(-3, 3, -3));
     insertAfterFirstTranslation(face, {leftEye, leftPupil}, translate(3, 3, -3));
-    insertAfterFirstTranslation(face, {upperLip, lowerLip, rightInnerShape, leftInnerShape}, translate(0, -2, -2));
+    insertAfterFirstTranslation(face, {upperLip, lowerLip, rightInnerShape, leftInnerShape},
+                                translate(0, -2, -2));
     finalScale(face[upperLip]) = scale(2, 1, 1);
     finalScale(face[lowerLip]) = scale(1.5, 1, 1);
     face.draw(surface);

@@ -23,12 +23,15 @@ void drawEyeBarFace(Toge& surface, const FaceInputs& in, const EyeBars& bars)
     const double* f = in.features;
     const double s = animationSine(in.angle);
     FacePlan face = faceTemplate(in);
-    firstTranslation(face[FacePart::leftEye]) = translate(2 * f[6] - 6, 2 * f[7] + bars.leftEyeY, 0);
+    firstTranslation(face[FacePart::leftEye]) =
+        translate(2 * f[6] - 6, 2 * f[7] + bars.leftEyeY, 0);
     face[FacePart::rightPupil].transforms = {translate(s + 6, -5, -2)};
     face[FacePart::leftPupil].transforms = {translate(s - 6, bars.leftEyeY, -2)};
     // Each bar takes the black of the pupil drawn just before it.
-    face.insertAfter(FacePart::rightPupil, {outwardBar(bars.rightStart, 1, 0.3, bars.length, bars.tilt, in.slices)});
-    face.insertAfter(FacePart::leftPupil, {outwardBar(bars.leftStart, -1, 0.3, bars.length, bars.tilt, in.slices)});
+    face.insertAfter(FacePart::rightPupil,
+                     {outwardBar(bars.rightStart, 1, 0.3, bars.length, bars.tilt, in.slices)});
+    face.insertAfter(FacePart::leftPupil,
+                     {outwardBar(bars.leftStart, -1, 0.3, bars.length, bars.tilt, in.slices)});
     face.draw(surface);
 }
 

@@ -19,7 +19,9 @@ std::vector<FaceStep> eyeDisks(const FaceInputs& in)
 Element outwardBar(const Transform& start, double side, double radius, double length,
                    std::optional<double> tilt, std::int32_t slices)
 {
-    Element bar{std::nullopt, {start, rotate(90 * side, 0, 1, 0)}, Cylinder{radius, radius, length, slices}};
+    Element bar{std::nullopt,
+                {start, rotate(90 * side, 0, 1, 0)},
+                Cylinder{radius, radius, length, slices}};
     if (tilt)
         bar.transforms.append(rotate(*tilt, 1, 0, 0));
     return bar;
@@ -27,19 +29,7 @@ Element outwardBar(const Transform& start, double side, double radius, double le
 
 Element tiltedLip(double x, double turn, std::int32_t slices)
 {
-    return {faceColour::lipRed, {translate(x, 6, -1), rotateZ(turn), scale(2, 1, 1)}, Sphere{2, slices}};
-}
-
-std::vector<FaceStep> fourPieceMouth(const FaceInputs& in, double endTurn, double upperBarY,
-                                     double barHeight)
-{
-    const double* f = in.features;
-    const std::int32_t n = in.slices;
-    using faceColour::lipRed;
-    return {
-        tiltedLip(3 * f[8] - 5, endTurn, n),
-        tiltedLip(3 * f[9] + 5, -endTurn, n),
-        Element{lipRed, {translate(3 * f[9], upperBarY, -1), scale(4, barHeight, 1)}, Sphere{2, n}},
-        Element{lipRed, {translate(3 * f[9], 8, -1), scale(2, barHeight, 1)}, Sphere{2, n}},
-    };
+    return {faceColour::lipRed,
+            {translate(x, 6, -1), rotateZ(turn), scale(2, 1, 1)},
+            Sphere{2, slices}};
 }

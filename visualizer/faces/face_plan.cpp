@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <stdexcept>
 
-FacePlan::FacePlan() { entries_.reserve(16); }
+FacePlan::FacePlan()
+{
+    entries_.reserve(16);
+}
 
 void FacePlan::append(FacePart part, Element element, bool shown)
 {
@@ -38,20 +41,35 @@ std::vector<FacePlan::Entry>::const_iterator FacePlan::require(FacePart part) co
     return it;
 }
 
-bool FacePlan::contains(FacePart part) const { return find(part) != entries_.end(); }
+bool FacePlan::contains(FacePart part) const
+{
+    return find(part) != entries_.end();
+}
 
-Element& FacePlan::operator[](FacePart part) { return std::get<Element>(require(part)->step); }
+Element& FacePlan::operator[](FacePart part)
+{
+    return std::get<Element>(require(part)->step);
+}
 
 const Element& FacePlan::operator[](FacePart part) const
 {
     return std::get<Element>(require(part)->step);
 }
 
-void FacePlan::show(FacePart part, bool shown) { require(part)->shown = shown; }
+void FacePlan::show(FacePart part, bool shown)
+{
+    require(part)->shown = shown;
+}
 
-bool FacePlan::isShown(FacePart part) const { return require(part)->shown; }
+bool FacePlan::isShown(FacePart part) const
+{
+    return require(part)->shown;
+}
 
-void FacePlan::omit(FacePart part) { entries_.erase(require(part)); }
+void FacePlan::omit(FacePart part)
+{
+    entries_.erase(require(part));
+}
 
 void FacePlan::insertSteps(std::vector<Entry>::iterator position, std::vector<FaceStep> steps)
 {

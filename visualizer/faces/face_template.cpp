@@ -9,7 +9,10 @@ FaceInputs faceInputs(std::int32_t angle, const double* bandFeatures, std::int32
     return {angle, bandFeatures, slices, isExcited(meanLevel, threshold)};
 }
 
-double animationSine(std::int32_t angle) { return angles::sinShort(angle); }
+double animationSine(std::int32_t angle)
+{
+    return angles::sinShort(angle);
+}
 
 FacePlan faceTemplate(const FaceInputs& in)
 {
@@ -19,18 +22,20 @@ FacePlan faceTemplate(const FaceInputs& in)
     const std::int32_t n = in.slices;
     FacePlan face;
 
-    face.append(FacePart::rightEye, {white,
-                                     {translate(2 * f[4] + 6, 2 * f[5] - 5, 0),
-                                      scale(1 + f[0], 1 + f[1], 1)},
-                                     Sphere{2, n}});
-    face.append(FacePart::leftEye, {white,
-                                    {translate(2 * f[6] - 6, 2 * f[7] - 5, 0),
-                                     scale(1 + f[2], 1 + f[3], 1)},
-                                    Sphere{2, n}});
+    face.append(FacePart::rightEye,
+                {white,
+                 {translate(2 * f[4] + 6, 2 * f[5] - 5, 0), scale(1 + f[0], 1 + f[1], 1)},
+                 Sphere{2, n}});
+    face.append(FacePart::leftEye,
+                {white,
+                 {translate(2 * f[6] - 6, 2 * f[7] - 5, 0), scale(1 + f[2], 1 + f[3], 1)},
+                 Sphere{2, n}});
 
     const Transform pupilScale = in.excited ? scale(2, 2, 1) : scale(1, 1, 1);
-    face.append(FacePart::rightPupil, {black, {translate(s + 6, -5, -2), pupilScale}, Sphere{0.5, n}});
-    face.append(FacePart::leftPupil, {black, {translate(-6 - s, -5, -2), pupilScale}, Sphere{0.5, n}});
+    face.append(FacePart::rightPupil,
+                {black, {translate(s + 6, -5, -2), pupilScale}, Sphere{0.5, n}});
+    face.append(FacePart::leftPupil,
+                {black, {translate(-6 - s, -5, -2), pupilScale}, Sphere{0.5, n}});
 
     face.append(FacePart::nose, {orange, {translate(0, -2, -2), scale(1, 2, 1)}, Sphere{2, n}});
     face.append(FacePart::mouth,

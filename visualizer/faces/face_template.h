@@ -45,8 +45,14 @@ FacePlan faceTemplate(const FaceInputs& in);
 
 // The template's parts begin with their first translation and end with their final scale (the
 // lips' excited steps come between); faces name them in those terms.
-inline Transform& firstTranslation(Element& part) { return part.transforms[0]; }
-inline Transform& finalScale(Element& part) { return part.transforms.last(); }
+inline Transform& firstTranslation(Element& part)
+{
+    return part.transforms[0];
+}
+inline Transform& finalScale(Element& part)
+{
+    return part.transforms.last();
+}
 inline void insertAfterFirstTranslation(Element& part, const Transform& transform)
 {
     part.transforms.insert(1, transform);
@@ -55,4 +61,7 @@ inline void insertBeforeFinalScale(Element& part, const Transform& transform)
 {
     part.transforms.insert(part.transforms.size() - 1, transform);
 }
-inline double& sphereRadius(Element& part) { return std::get<Sphere>(part.shape).radius; }
+inline double& sphereRadius(Element& part)
+{
+    return std::get<Sphere>(part.shape).radius;
+}

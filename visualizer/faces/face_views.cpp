@@ -68,7 +68,8 @@ FaceView lookingSideways(double side)
 FacePlan viewedFace(const FaceInputs& in, const FaceView& view, double pupilRadius)
 {
     FacePlan face = faceTemplate(in);
-    for (const auto& [part, x] : {std::pair{FacePart::rightEye, 6.0}, std::pair{FacePart::leftEye, -6.0}}) {
+    for (const auto& [part, x] :
+         {std::pair{FacePart::rightEye, 6.0}, std::pair{FacePart::leftEye, -6.0}}) {
         TransformList& eye = face[part].transforms;
         eye = {translate(x, -5, -2)};
         if (view.eyeShift)
@@ -90,9 +91,10 @@ FacePlan viewedFace(const FaceInputs& in, const FaceView& view, double pupilRadi
         sphereRadius(pupil) = pupilRadius;
     }
     if (view.lowerFaceShift)
-        insertAfterFirstTranslation(face, {FacePart::nose, FacePart::mouth, FacePart::rightInnerShape,
-                                           FacePart::leftInnerShape},
-                                    *view.lowerFaceShift);
+        insertAfterFirstTranslation(
+            face,
+            {FacePart::nose, FacePart::mouth, FacePart::rightInnerShape, FacePart::leftInnerShape},
+            *view.lowerFaceShift);
     if (view.upperLipShift)
         insertBeforeFinalScale(face[FacePart::upperLip], *view.upperLipShift);
     if (view.lowerLipShift)
@@ -131,7 +133,8 @@ void drawFace7(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
                std::int32_t /*faceType*/, std::int32_t meanLevel, std::int32_t direction)
 {
     const FaceView view = direction == 2 ? lookingDown() : lookingUp();
-    viewedFace(faceInputs(angle, bandFeatures, slices, threshold, meanLevel), view, 0.5).draw(surface);
+    viewedFace(faceInputs(angle, bandFeatures, slices, threshold, meanLevel), view, 0.5)
+        .draw(surface);
 }
 
 // Face type 27: the face with large pupils in one of four variants (the composer's is 2).
@@ -139,6 +142,7 @@ void drawFace27(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
                 const double* bandFeatures, std::int32_t slices, std::int32_t threshold,
                 std::int32_t /*faceType*/, std::int32_t meanLevel, std::int32_t variant)
 {
-    viewedFace(faceInputs(angle, bandFeatures, slices, threshold, meanLevel), variantView(variant), 1.5)
+    viewedFace(faceInputs(angle, bandFeatures, slices, threshold, meanLevel), variantView(variant),
+               1.5)
         .draw(surface);
 }

@@ -51,10 +51,10 @@ CommonDrawer drawFace22;
 CommonDrawer drawFace23;
 // Face type 24, verdict level 2: large blank eyes and a four-piece mouth.
 CommonDrawer drawFace24;
-// Face type 26: enlarged eyes, pupils swinging together, slanting black brows.
-CommonDrawer drawFace26;
 // Face type 25: a small round mouth, a ring of four red pieces in place of the lips.
 CommonDrawer drawFace25;
+// Face type 26: enlarged eyes, pupils swinging together, slanting black brows.
+CommonDrawer drawFace26;
 // Face type 27: large pupils in one of four variants (the ninth argument; the composer's is 2):
 // looking up, moved down, looking to the viewer's left, to the right.
 NinthArgumentDrawer drawFace27;

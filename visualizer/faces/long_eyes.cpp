@@ -28,8 +28,10 @@ void drawFace5(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
                std::int32_t faceType, std::int32_t meanLevel)
 {
     const Pace pace = paceOf(faceType);
-    const double pupilSine = angles::sinShort(static_cast<double>(angle) * static_cast<double>(pace.pupils));
-    const double mouthSine = angles::sinShort(static_cast<double>(angle) * static_cast<double>(pace.mouth));
+    const double pupilSine =
+        angles::sinShort(static_cast<double>(angle) * static_cast<double>(pace.pupils));
+    const double mouthSine =
+        angles::sinShort(static_cast<double>(angle) * static_cast<double>(pace.mouth));
     FacePlan face = faceTemplate(faceInputs(angle, bandFeatures, slices, threshold, meanLevel));
     // The eyes follow no bandFeatures.
     face[FacePart::rightEye].transforms = {translate(6, -5, 0), scale(3, 1, 1)};

@@ -3,6 +3,14 @@
 
 #include <limits>
 
+// Face type 1, the start face: the template itself.
+void drawFace1(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
+               const double* bandFeatures, std::int32_t slices, std::int32_t threshold,
+               std::int32_t /*faceType*/, std::int32_t meanLevel)
+{
+    faceTemplate(faceInputs(angle, bandFeatures, slices, threshold, meanLevel)).draw(surface);
+}
+
 // Face type 9: exactly face type 1.
 void drawFace9(Toge& surface, std::int32_t angle, std::int32_t bandCount,
                const double* bandFeatures, std::int32_t slices, std::int32_t threshold,
@@ -19,8 +27,8 @@ void drawFace18(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
                 std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
 {
     const bool roomAbove = threshold < std::numeric_limits<std::int32_t>::max();
-    FaceInputs in = faceInputs(angle, bandFeatures, slices, threshold,
-                               roomAbove ? threshold + 1 : threshold);
+    FaceInputs in =
+        faceInputs(angle, bandFeatures, slices, threshold, roomAbove ? threshold + 1 : threshold);
     if (!roomAbove)
         in.excited = true;
     faceTemplate(in).draw(surface);

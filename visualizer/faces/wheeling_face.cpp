@@ -10,7 +10,8 @@ namespace {
 Transform wheelOffset(std::int32_t degrees)
 {
     constexpr double radius = 5;
-    return translate(0, radius * angles::sinShort(degrees), radius - radius * angles::cosShort(degrees));
+    return translate(0, radius * angles::sinShort(degrees),
+                     radius - radius * angles::cosShort(degrees));
 }
 
 } // namespace

@@ -25,13 +25,22 @@ constexpr std::array<Traits, 4> traits{{
     {"C", &FrameRequest::decorC, decorationCCatalogueSize, decorationC},
 }};
 
-const Traits& traitsOf(Catalogue catalogue) { return traits[static_cast<std::size_t>(catalogue)]; }
+const Traits& traitsOf(Catalogue catalogue)
+{
+    return traits[static_cast<std::size_t>(catalogue)];
+}
 
 } // namespace
 
-std::string CatalogueEntry::label() const { return traitsOf(catalogue).prefix + std::to_string(id); }
+std::string CatalogueEntry::label() const
+{
+    return traitsOf(catalogue).prefix + std::to_string(id);
+}
 
-void CatalogueEntry::select(FrameRequest& request) const { request.*traitsOf(catalogue).selector = id; }
+void CatalogueEntry::select(FrameRequest& request) const
+{
+    request.*traitsOf(catalogue).selector = id;
+}
 
 std::vector<SceneDrawer> CatalogueEntry::drawers() const
 {
@@ -47,7 +56,8 @@ std::vector<SceneDrawer> CatalogueEntry::drawers() const
 std::vector<CatalogueEntry> catalogueEntries()
 {
     std::vector<CatalogueEntry> entries;
-    for (const Catalogue catalogue : {Catalogue::face, Catalogue::decorA, Catalogue::decorB, Catalogue::decorC})
+    for (const Catalogue catalogue :
+         {Catalogue::face, Catalogue::decorA, Catalogue::decorB, Catalogue::decorC})
         for (std::int32_t id = 1; id <= traitsOf(catalogue).size; ++id)
             entries.push_back({catalogue, id});
     return entries;

@@ -46,22 +46,32 @@ EGLint attribute(EGLDisplay display, EGLConfig config, EGLint name)
 // buffer not above the 32 bits the panel asks for.
 EGLConfig chooseConfig(EGLDisplay display)
 {
-    const EGLint wanted[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
-                             EGL_RED_SIZE,     8,               EGL_GREEN_SIZE,      8,
-                             EGL_BLUE_SIZE,    8,               EGL_DEPTH_SIZE,      24,
+    const EGLint wanted[] = {EGL_SURFACE_TYPE,
+                             EGL_PBUFFER_BIT,
+                             EGL_RENDERABLE_TYPE,
+                             EGL_OPENGL_BIT,
+                             EGL_RED_SIZE,
+                             8,
+                             EGL_GREEN_SIZE,
+                             8,
+                             EGL_BLUE_SIZE,
+                             8,
+                             EGL_DEPTH_SIZE,
+                             24,
                              EGL_NONE};
     std::array<EGLConfig, 256> configs{};
     EGLint count = 0;
     if (eglChooseConfig(display, wanted, configs.data(), static_cast<EGLint>(configs.size()),
-                        &count) != EGL_TRUE)
+                        &count)
+        != EGL_TRUE)
         return nullptr;
     EGLConfig best = nullptr;
     EGLint bestDepth = 0;
     for (EGLint i = 0; i < count; ++i) {
         EGLConfig config = configs[static_cast<std::size_t>(i)];
-        const bool eightBits = attribute(display, config, EGL_RED_SIZE) == 8 &&
-                               attribute(display, config, EGL_GREEN_SIZE) == 8 &&
-                               attribute(display, config, EGL_BLUE_SIZE) == 8;
+        const bool eightBits = attribute(display, config, EGL_RED_SIZE) == 8
+                               && attribute(display, config, EGL_GREEN_SIZE) == 8
+                               && attribute(display, config, EGL_BLUE_SIZE) == 8;
         const EGLint depth = attribute(display, config, EGL_DEPTH_SIZE);
         if (eightBits && depth <= 32 && depth > bestDepth) {
             best = config;

@@ -5,7 +5,7 @@
 // What the EGL binding keeps behind Toge's opaque handles.
 struct TogeDevice {
     EGLDisplay display = EGL_NO_DISPLAY;
-    EGLint width = 0;  // the pbuffer's size, fixed when it is made
+    EGLint width = 0; // the pbuffer's size, fixed when it is made
     EGLint height = 0;
     EGLConfig config = nullptr;
     EGLSurface pbuffer = EGL_NO_SURFACE;

@@ -15,8 +15,8 @@ namespace headless {
 Image::Image(int width, int height, std::vector<std::uint8_t> rgb)
     : width_(width), height_(height), rgb_(std::move(rgb))
 {
-    if (width <= 0 || height <= 0 ||
-        rgb_.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3)
+    if (width <= 0 || height <= 0
+        || rgb_.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3)
         throw std::invalid_argument("Image: the pixels do not match the size");
 }
 
@@ -24,8 +24,9 @@ Rgb Image::at(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= width_ || y >= height_)
         throw std::out_of_range("Image: no pixel there");
-    const std::size_t i =
-        (static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)) * 3;
+    const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width_)
+                           + static_cast<std::size_t>(x))
+                          * 3;
     return {rgb_[i], rgb_[i + 1], rgb_[i + 2]};
 }
 
@@ -56,8 +57,14 @@ OffscreenPanel::~OffscreenPanel()
     eglDestroySurface(device_->display, device_->pbuffer);
 }
 
-int OffscreenPanel::width() const { return surface_->width; }
-int OffscreenPanel::height() const { return surface_->height; }
+int OffscreenPanel::width() const
+{
+    return surface_->width;
+}
+int OffscreenPanel::height() const
+{
+    return surface_->height;
+}
 
 void OffscreenPanel::render(const FrameRequest& request)
 {
@@ -76,7 +83,8 @@ Image OffscreenPanel::readPixels() const
     // GL counts rows from the bottom; pictures count them from the top.
     std::vector<std::uint8_t> topDown(bottomUp.size());
     for (std::size_t y = 0; y < static_cast<std::size_t>(h); ++y)
-        std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>((static_cast<std::size_t>(h) - 1 - y) * row),
+        std::copy_n(bottomUp.begin()
+                        + static_cast<std::ptrdiff_t>((static_cast<std::size_t>(h) - 1 - y) * row),
                     row, topDown.begin() + static_cast<std::ptrdiff_t>(y * row));
     return Image(w, h, std::move(topDown));
 }

@@ -35,7 +35,10 @@ std::string nameOf(const Entry& e)
     return e.entry.isFace() ? "Face" + std::to_string(e.entry.id) : e.entry.label();
 }
 
-void PrintTo(const Entry& e, std::ostream* out) { *out << nameOf(e); }
+void PrintTo(const Entry& e, std::ostream* out)
+{
+    *out << nameOf(e);
+}
 
 const std::vector<Entry> entries{
     // Faces: the template's eight spheres when calm, ten when excited, and what each face changes.
@@ -150,18 +153,27 @@ TEST_P(CatalogueState, QuadricsMatrixStackErrorsAndBlendStateOfOneCall)
     const std::array<double, 20> features{};
     for (const bool excited : {false, true}) {
         for (const std::int32_t angle : {0, 45, 359}) {
-            SCOPED_TRACE(std::string(excited ? "excited" : "calm") + ", angle " + std::to_string(angle));
+            SCOPED_TRACE(std::string(excited ? "excited" : "calm") + ", angle "
+                         + std::to_string(angle));
             // The composer's state before a face or decoration: blending on with (ONE, ZERO).
             glEnable(GL_BLEND);
             glBlendFunc(GL_ONE, GL_ZERO);
             const GLint depthBefore = integer(GL_MODELVIEW_STACK_DEPTH);
             const long createdBefore = quadriccensus::created();
-            const DrawerArgs args{panel->surface(), angle, 14, features.data(), 20, 60,
-                                  e.entry.isFace() ? e.entry.id : 1, excited ? 61 : 0, 0};
+            const DrawerArgs args{panel->surface(),
+                                  angle,
+                                  14,
+                                  features.data(),
+                                  20,
+                                  60,
+                                  e.entry.isFace() ? e.entry.id : 1,
+                                  excited ? 61 : 0,
+                                  0};
             for (const SceneDrawer drawer : drawers)
                 drawer(args);
 
-            EXPECT_EQ(quadriccensus::created() - createdBefore, excited ? e.excitedQuadrics : e.calmQuadrics);
+            EXPECT_EQ(quadriccensus::created() - createdBefore,
+                      excited ? e.excitedQuadrics : e.calmQuadrics);
             EXPECT_EQ(quadriccensus::live(), 0);
             EXPECT_EQ(integer(GL_MODELVIEW_STACK_DEPTH), depthBefore);
             EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));

@@ -23,7 +23,10 @@ constexpr Colour3 backGrey{0.24, 0.24, 0.24};     // ambient only: 0.2 x (0.2 + 
 constexpr Colour3 blackAmbient{0.12, 0.12, 0.12}; // a black front face
 constexpr Vec3 towardsCamera{0, 0, -1};
 
-PixelPosition at(Vec3 scene) { return onPanel(scene); }
+PixelPosition at(Vec3 scene)
+{
+    return onPanel(scene);
+}
 
 Image picture(std::int32_t decorA, std::int32_t decorB = 0)
 {
@@ -38,7 +41,8 @@ Image picture(std::int32_t decorA, std::int32_t decorB = 0)
 Colour3 added(Colour3 behind, Colour3 colour, double alpha = 1)
 {
     const auto channel = [alpha](double b, double c) { return std::min(1.0, b + alpha * c); };
-    return {channel(behind.red, colour.red), channel(behind.green, colour.green), channel(behind.blue, colour.blue)};
+    return {channel(behind.red, colour.red), channel(behind.green, colour.green),
+            channel(behind.blue, colour.blue)};
 }
 
 // The nose and the mouth of face 1 at angle 0, with the grey added over them.
@@ -69,7 +73,8 @@ TEST(DecorationPixels, TheRingAddsItsRedAndTheCrossItsGreyOnceWhereItsBarsMeet)
     const Colour3 red = litFront({1, 0, 0}, {-8, 0, -3}, towardsCamera);
     EXPECT_TRUE(colourNear(ring, at({-8, 0, -3}), added(black, red, 0.8)));
     const SurfacePoint eye = ellipsoidPoint({6, -5, 0}, {1, 1, 1}, 2, {0.35, -0.45, -0.82});
-    EXPECT_TRUE(colourNear(ring, at(eye.point), added(litFront({1, 1, 1}, eye.point, eye.normal), red, 0.8)));
+    EXPECT_TRUE(colourNear(ring, at(eye.point),
+                           added(litFront({1, 1, 1}, eye.point, eye.normal), red, 0.8)));
     // Both bars of the cross lie at z = -5.5, so the second fails the depth test where they meet;
     // drawn again as B5 it stays as bright.
     for (const Image& cross : {picture(12), picture(12, 5)})

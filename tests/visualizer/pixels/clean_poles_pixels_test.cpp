@@ -75,7 +75,8 @@ TEST(CleanPoles, EverySpheresPoleShowsItsLitColourOverADirtyStack)
         const headless::Image frame = panel.readPixels();
         for (const Pole& pole : poles) {
             const SurfacePoint p = ellipsoidPoint(pole.centre, pole.axes, 2, {0, 0, -1});
-            EXPECT_TRUE(colourNear(frame, project(p.point, width, height), litFront(pole.colour, p.point, p.normal)))
+            EXPECT_TRUE(colourNear(frame, project(p.point, width, height),
+                                   litFront(pole.colour, p.point, p.normal)))
                 << pole.element << " at angle " << angle;
         }
     }

@@ -12,7 +12,10 @@ using headless::Image;
 
 constexpr Colour3 ambientOnly{0.12, 0.12, 0.12}; // black front material
 
-Image picture(FrameRequest request) { return renderFrames(request).steady; }
+Image picture(FrameRequest request)
+{
+    return renderFrames(request).steady;
+}
 
 // A flat shape facing the camera in the given colour, or showing its back.
 ::testing::AssertionResult front(const Image& image, Vec3 point, Colour3 diffuse)
@@ -28,7 +31,8 @@ TEST(DecorationPixels, EyesStarsAndDrops)
 {
     const Image eyes = picture({.faceType = 0, .decorA = 18});
     const SurfacePoint ball = ellipsoidPoint({2.5, 0.5, -1.8}, {1.4, 1.4, 1}, 2, {0.5, -0.5, -0.7});
-    EXPECT_TRUE(colourNear(eyes, onPanel(ball.point), litFront({1, 0.5, 0}, ball.point, ball.normal)));
+    EXPECT_TRUE(
+        colourNear(eyes, onPanel(ball.point), litFront({1, 0.5, 0}, ball.point, ball.normal)));
     EXPECT_TRUE(colourNear(eyes, onPanel({3.3, 1.9, -3.8}), ambientOnly)) << "the tilted pupil";
     // A yellow pentagon; its top tip over face 1's right eye is grey, neither white nor yellow.
     const Image stars = picture({.faceType = 1, .decorA = 20});
@@ -44,16 +48,19 @@ TEST(DecorationPixels, RaysAndBarGlyphs)
 {
     const Image rays = picture({.faceType = 0, .decorB = 1, .angle = 0});
     const SurfacePoint ball = ellipsoidPoint({0, 15, 3.5}, {1, 1, 1}, 7, {0.5, -0.5, -0.7});
-    EXPECT_TRUE(colourNear(rays, onPanel(ball.point), litFront({1, 0, 0}, ball.point, ball.normal)));
+    EXPECT_TRUE(
+        colourNear(rays, onPanel(ball.point), litFront({1, 0, 0}, ball.point, ball.normal)));
     EXPECT_TRUE(back(rays, {-10, -10, 1.1})) << "the square is grey, not yellow";
     // Beside the backdrop, where the clear colour shows: the first ray at 0, a gap at 15.
     EXPECT_TRUE(back(rays, {16.5, 4.4, 1}));
-    EXPECT_TRUE(colourNear(picture({.faceType = 0, .decorB = 1, .angle = 15}), onPanel({16.5, 4.4, 1}), {0, 0, 0}));
+    EXPECT_TRUE(colourNear(picture({.faceType = 0, .decorB = 1, .angle = 15}),
+                           onPanel({16.5, 4.4, 1}), {0, 0, 0}));
     // B7's upward arm faces the camera, its crossbar does not; B9's right arm does.
     const Image b7 = picture({.faceType = 0, .decorB = 7});
     EXPECT_TRUE(colourNear(b7, onPanel({0, -8, 1.1}), ambientOnly));
     EXPECT_TRUE(back(b7, {8, 0, 1.1}));
-    EXPECT_TRUE(colourNear(picture({.faceType = 0, .decorB = 9}), onPanel({8, 0, 1.1}), ambientOnly));
+    EXPECT_TRUE(
+        colourNear(picture({.faceType = 0, .decorB = 9}), onPanel({8, 0, 1.1}), ambientOnly));
     // B16's dot loses to the grey crossbar drawn before it in the same plane.
     const Image b16 = picture({.faceType = 0, .decorB = 16});
     EXPECT_TRUE(colourNear(b16, onPanel({2, -2, 1.1}), ambientOnly));

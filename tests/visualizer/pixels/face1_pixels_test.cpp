@@ -20,7 +20,10 @@ constexpr Colour3 black{0, 0, 0};
 constexpr Colour3 orange{1, 0.5, 0};
 constexpr Colour3 lipRed{0.8, 0, 0};
 
-PixelPosition at(Vec3 scene) { return onPanel(scene); }
+PixelPosition at(Vec3 scene)
+{
+    return onPanel(scene);
+}
 
 class FaceOnePixels : public ::testing::Test {
 protected:
@@ -49,7 +52,8 @@ TEST_F(FaceOnePixels, ThePupilsAreBlackInFrontOfTheEyes)
     // pupil's camera-facing pole.
     const Colour3 ambientOnly{0.12, 0.12, 0.12};
     for (const double x : {6.0, -6.0}) {
-        const SurfacePoint p = ellipsoidPoint({x, -5, -2}, {1, 1, 1}, 0.5, {x > 0 ? -0.6 : 0.6, 0.1, -0.8});
+        const SurfacePoint p =
+            ellipsoidPoint({x, -5, -2}, {1, 1, 1}, 0.5, {x > 0 ? -0.6 : 0.6, 0.1, -0.8});
         EXPECT_TRUE(colourNear(calm->steady, at(p.point), ambientOnly)) << "pupil at x = " << x;
     }
 }
@@ -57,10 +61,12 @@ TEST_F(FaceOnePixels, ThePupilsAreBlackInFrontOfTheEyes)
 TEST_F(FaceOnePixels, TheNoseAndTheMouthAreOrange)
 {
     const SurfacePoint nose = ellipsoidPoint({0, -2, -2}, {1, 2, 1}, 2, {0.35, -0.5, -0.8});
-    EXPECT_TRUE(colourNear(calm->steady, at(nose.point), litFront(orange, nose.point, nose.normal)));
+    EXPECT_TRUE(
+        colourNear(calm->steady, at(nose.point), litFront(orange, nose.point, nose.normal)));
     // The mouth at angle 0 has the half-width 3; it shows beside the nose.
     const SurfacePoint mouth = ellipsoidPoint({0, 0.5, -1.2}, {1.5, 0.8, 1}, 2, {0.85, 0.2, -0.49});
-    EXPECT_TRUE(colourNear(calm->steady, at(mouth.point), litFront(orange, mouth.point, mouth.normal)));
+    EXPECT_TRUE(
+        colourNear(calm->steady, at(mouth.point), litFront(orange, mouth.point, mouth.normal)));
 }
 
 TEST_F(FaceOnePixels, TheUpperLipIsRed)
@@ -75,9 +81,11 @@ TEST_F(FaceOnePixels, TheBackdropShowsItsBackInGreyInsideTheSquare)
     // material, ambient 0.2 x (global 0.2 + light 1) = 0.24; the light lies on the front side.
     const Colour3 grey = litBack({-15, -12, 10}, {0, 0, -1});
     EXPECT_NEAR(grey.red, 0.24, 1e-12);
-    for (const Vec3 p : {Vec3{-15, -12, 10}, Vec3{15, 12, 10}, Vec3{0, 14, 10}, Vec3{-19, 15, 10}}) {
+    for (const Vec3 p :
+         {Vec3{-15, -12, 10}, Vec3{15, 12, 10}, Vec3{0, 14, 10}, Vec3{-19, 15, 10}}) {
         EXPECT_TRUE(colourNear(calm->steady, at(p), grey, 0.01)) << p.x << ", " << p.y;
-        EXPECT_TRUE(colourNear(calm->first, at(p), grey, 0.01)) << "first frame " << p.x << ", " << p.y;
+        EXPECT_TRUE(colourNear(calm->first, at(p), grey, 0.01))
+            << "first frame " << p.x << ", " << p.y;
     }
 }
 
@@ -103,7 +111,8 @@ TEST_F(FaceOnePixels, TheFirstFramesLightStandsBelowTheFigure)
     const SurfacePoint top = ellipsoidPoint({6, -5, 0}, {1, 1, 1}, 2, {0, -0.8, -0.6});
     const SurfacePoint bottom = ellipsoidPoint({6, -5, 0}, {1, 1, 1}, 2, {0, 0.8, -0.6});
     EXPECT_TRUE(colourNear(calm->steady, at(top.point), litFront(white, top.point, top.normal)));
-    EXPECT_TRUE(colourNear(calm->steady, at(bottom.point), litFront(white, bottom.point, bottom.normal)));
+    EXPECT_TRUE(
+        colourNear(calm->steady, at(bottom.point), litFront(white, bottom.point, bottom.normal)));
     EXPECT_TRUE(colourNear(calm->first, at(top.point),
                            litFront(white, top.point, top.normal, firstFrameLight)));
     EXPECT_TRUE(colourNear(calm->first, at(bottom.point),

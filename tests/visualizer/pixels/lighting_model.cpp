@@ -10,14 +10,23 @@ constexpr double fieldOfView = 45.0;
 constexpr double cameraZ = -30.0;
 constexpr double globalAmbient = 0.2;
 
-double dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vec3 minus(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+double dot(Vec3 a, Vec3 b)
+{
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+Vec3 minus(Vec3 a, Vec3 b)
+{
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
 Vec3 unit(Vec3 v)
 {
     const double length = std::sqrt(dot(v, v));
     return {v.x / length, v.y / length, v.z / length};
 }
-double clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
+double clamp01(double v)
+{
+    return std::clamp(v, 0.0, 1.0);
+}
 
 Colour3 lit(Colour3 ambient, Colour3 diffuse, Vec3 point, Vec3 normal, Vec3 light)
 {
@@ -43,7 +52,8 @@ PixelPosition project(Vec3 scene, int width, int height)
     const double ndcY = focal * -scene.y / depth;
     const double columns = (ndcX + 1) / 2 * width;
     const double rowsFromBottom = (ndcY + 1) / 2 * height;
-    return {static_cast<int>(std::floor(columns)), static_cast<int>(std::floor(height - rowsFromBottom))};
+    return {static_cast<int>(std::floor(columns)),
+            static_cast<int>(std::floor(height - rowsFromBottom))};
 }
 
 Colour3 litFront(Colour3 diffuse, Vec3 point, Vec3 normal, Vec3 light)
@@ -75,9 +85,9 @@ Colour3 colourAt(const headless::Image& image, PixelPosition at)
                                       Colour3 expected, double tolerance)
 {
     const Colour3 got = colourAt(image, at);
-    if (std::fabs(got.red - expected.red) <= tolerance &&
-        std::fabs(got.green - expected.green) <= tolerance &&
-        std::fabs(got.blue - expected.blue) <= tolerance)
+    if (std::fabs(got.red - expected.red) <= tolerance
+        && std::fabs(got.green - expected.green) <= tolerance
+        && std::fabs(got.blue - expected.blue) <= tolerance)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << "pixel (" << at.x << ", " << at.y << ") is (" << got.red << ", " << got.green << ", "

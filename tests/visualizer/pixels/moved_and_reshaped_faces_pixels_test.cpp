@@ -10,10 +10,11 @@ namespace {
 using headless::Image;
 
 constexpr Colour3 eyeWhite{1, 1, 1};
-constexpr Colour3 ambientOnly{0.12, 0.12, 0.12}; // black front material
+constexpr Colour3 ambientOnly{0.12, 0.12, 0.12};  // black front material
 constexpr Colour3 backdropGrey{0.24, 0.24, 0.24}; // a back face with the light in front of it
 
-Image faceAt(std::int32_t faceType, std::int32_t angle, std::int32_t extra = 0, bool excited = false)
+Image faceAt(std::int32_t faceType, std::int32_t angle, std::int32_t extra = 0,
+             bool excited = false)
 {
     headless::FrameRequest request;
     request.faceType = faceType;
@@ -29,7 +30,10 @@ Image faceAt(std::int32_t faceType, std::int32_t angle, std::int32_t extra = 0, 
     const SurfacePoint p = ellipsoidPoint(centre, {1, 1, 1}, radius, direction);
     return colourNear(image, onPanel(p.point), litFront(eyeWhite, p.point, p.normal));
 }
-::testing::AssertionResult black(const Image& image, Vec3 point) { return colourNear(image, onPanel(point), ambientOnly); }
+::testing::AssertionResult black(const Image& image, Vec3 point)
+{
+    return colourNear(image, onPanel(point), ambientOnly);
+}
 
 TEST(MovedFacesPixels, ShakenGazingSmallLargeShiftedSwingingAndLopsided)
 {
@@ -75,7 +79,8 @@ TEST(ReshapedFacesPixels, EyeBarsHiddenInnerShapesBrowsAndTheInvisibleFlatFace)
     for (int y = 0; y < panelHeight; ++y)
         for (int x = 0; x < panelWidth; ++x)
             if (x != axis.x || y != axis.y) {
-                ASSERT_TRUE(colourNear(flat, {x, y}, colourAt(none, {x, y}), 0.0)) << x << ", " << y;
+                ASSERT_TRUE(colourNear(flat, {x, y}, colourAt(none, {x, y}), 0.0))
+                    << x << ", " << y;
             }
 }
 

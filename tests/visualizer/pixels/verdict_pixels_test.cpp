@@ -16,12 +16,18 @@ constexpr std::int32_t angle = 44;
 
 constexpr Colour3 white{1, 1, 1};
 constexpr Colour3 blue{0, 0, 1};
-constexpr Colour3 ambientOnly{0.12, 0.12, 0.12}; // black front material
+constexpr Colour3 ambientOnly{0.12, 0.12, 0.12};  // black front material
 constexpr Colour3 backdropGrey{0.24, 0.24, 0.24}; // a back face with the light in front of it
 
-PixelPosition at(Vec3 scene) { return onPanel(scene); }
+PixelPosition at(Vec3 scene)
+{
+    return onPanel(scene);
+}
 
-double sineOfAngle() { return std::sin(angle * 3.14159 / 180); }
+double sineOfAngle()
+{
+    return std::sin(angle * 3.14159 / 180);
+}
 
 // The steady frame of a verdict picture (the second one the panel draws).
 Image verdictPicture(std::int32_t faceType, std::int32_t decorA)
@@ -49,8 +55,10 @@ TEST(VerdictPixels, LevelZeroClosedEyesAndTheWhiteEllipsoids)
     EXPECT_GT(dot.red, 0.85);
     EXPECT_TRUE(colourNear(picture, at({5.7, -5.9, -2}), dot));
     // A14's lower right ellipsoid, upright at (2, 3, -3) with semi-axes 2.4 x 5 x 2.
-    EXPECT_TRUE(lit(picture, ellipsoidPoint({2, 3, -3}, {1.2, 2.5, 1}, 2, {0.3, -0.6, -0.74}), white));
-    EXPECT_TRUE(lit(picture, ellipsoidPoint({-2, 3, -3}, {1.2, 2.5, 1}, 2, {-0.3, -0.6, -0.74}), white));
+    EXPECT_TRUE(
+        lit(picture, ellipsoidPoint({2, 3, -3}, {1.2, 2.5, 1}, 2, {0.3, -0.6, -0.74}), white));
+    EXPECT_TRUE(
+        lit(picture, ellipsoidPoint({-2, 3, -3}, {1.2, 2.5, 1}, 2, {-0.3, -0.6, -0.74}), white));
 }
 
 TEST(VerdictPixels, LevelOneWideEyesWithLargePupils)
@@ -83,7 +91,8 @@ TEST(VerdictPixels, LevelThreeSqueezedEyes)
 {
     const Image picture = verdictPicture(28, 0);
     // The large eye, radius 3.5, below the marks.
-    EXPECT_TRUE(lit(picture, ellipsoidPoint({6, -5, 0}, {1, 1, 1}, 3.5, {-0.35, 0.6, -0.72}), white));
+    EXPECT_TRUE(
+        lit(picture, ellipsoidPoint({6, -5, 0}, {1, 1, 1}, 3.5, {-0.35, 0.6, -0.72}), white));
     // The level bar of each eye at z = -4: the right eye's corners run clockwise on screen (its
     // back shows, grey), the left eye's mirror image anticlockwise (black's ambient).
     EXPECT_TRUE(colourNear(picture, at({5.5, -4.7, -4}), backdropGrey));
@@ -95,7 +104,8 @@ TEST(VerdictPixels, LevelFourTallBlankEyes)
     const Image picture = verdictPicture(15, 0);
     // 4 x 6 x 2 eyes with no pupil: white where a pupil would be, and high up the eye.
     const double s = sineOfAngle();
-    EXPECT_TRUE(lit(picture, ellipsoidPoint({6, -5, 0}, {2, 3, 1}, 2, {(s + 0.3) / 4, 0.1, -0.95}), white));
+    EXPECT_TRUE(
+        lit(picture, ellipsoidPoint({6, -5, 0}, {2, 3, 1}, 2, {(s + 0.3) / 4, 0.1, -0.95}), white));
     EXPECT_TRUE(lit(picture, ellipsoidPoint({-6, -5, 0}, {2, 3, 1}, 2, {0.2, -0.7, -0.68}), white));
 }
 

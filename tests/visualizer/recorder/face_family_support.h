@@ -25,7 +25,8 @@ inline std::vector<glrecord::Call> callsOf(DrawerFunction drawer, const DrawerCa
 
 template <auto draw, std::int32_t ninth>
 void withNinth(Toge& surface, std::int32_t angle, std::int32_t bandCount, const double* features,
-               std::int32_t slices, std::int32_t threshold, std::int32_t faceType, std::int32_t meanLevel)
+               std::int32_t slices, std::int32_t threshold, std::int32_t faceType,
+               std::int32_t meanLevel)
 {
     draw(surface, angle, bandCount, features, slices, threshold, faceType, meanLevel, ninth);
 }
@@ -62,6 +63,7 @@ inline ::testing::AssertionResult placedAt(const glrecord::DrawnShape& shape, Sc
     const ScenePoint p = placeOf(shape, local);
     if (std::hypot(p.x - expected.x, p.y - expected.y, p.z - expected.z) <= tolerance)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "at (" << p.x << ", " << p.y << ", " << p.z << "), expected ("
-                                         << expected.x << ", " << expected.y << ", " << expected.z << ")";
+    return ::testing::AssertionFailure()
+           << "at (" << p.x << ", " << p.y << ", " << p.z << "), expected (" << expected.x << ", "
+           << expected.y << ", " << expected.z << ")";
 }

@@ -9,7 +9,10 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <utility>
 
 using DrawerFunction = CommonDrawer*;
 
@@ -27,6 +30,15 @@ inline DrawerCall excitedCall(std::int32_t angle = 0)
     DrawerCall call;
     call.angle = angle;
     call.meanLevel = call.threshold + 1;
+    return call;
+}
+
+// A calm call at angle 0 with the given bandFeatures (index, value) set and the others 0.
+inline DrawerCall withFeatures(std::initializer_list<std::pair<std::size_t, double>> features)
+{
+    DrawerCall call;
+    for (const auto& [index, value] : features)
+        call.features.at(index) = value;
     return call;
 }
 

@@ -16,4 +16,7 @@ inline void setUpPanel(Toge& surface, std::int32_t width = 241, std::int32_t hei
     surface.createContext();
 }
 
-inline void drawRecordedFrame(Toge& surface, const FrameRequest& frame) { setupFrame(surface, frame); }
+inline void drawRecordedFrame(Toge& surface, const FrameRequest& frame)
+{
+    setupFrame(surface, frame);
+}

@@ -47,7 +47,10 @@ void reset()
     state() = State{};
 }
 
-const std::vector<Call>& calls() { return state().calls; }
+const std::vector<Call>& calls()
+{
+    return state().calls;
+}
 
 std::vector<Call> callsNamed(std::string_view name)
 {
@@ -60,13 +63,23 @@ std::vector<Call> callsNamed(std::string_view name)
 
 std::size_t count(std::string_view name)
 {
-    return static_cast<std::size_t>(std::count_if(state().calls.begin(), state().calls.end(),
-                                                  [name](const Call& c) { return c.name == name; }));
+    return static_cast<std::size_t>(
+        std::count_if(state().calls.begin(), state().calls.end(),
+                      [name](const Call& c) { return c.name == name; }));
 }
 
-void failQuadricsFrom(int n) { state().failFrom = n; }
-int quadricsCreated() { return state().created; }
-int quadricsDeleted() { return state().deleted; }
+void failQuadricsFrom(int n)
+{
+    state().failFrom = n;
+}
+int quadricsCreated()
+{
+    return state().created;
+}
+int quadricsDeleted()
+{
+    return state().deleted;
+}
 
 MatrixBalance matrixBalance()
 {
@@ -95,7 +108,12 @@ std::vector<DrawnShape> shapes()
     DrawnShape polygon{};
     bool inPolygon = false;
     const auto shapeHere = [&](DrawnShape::Kind kind, std::vector<double> params) {
-        DrawnShape s{kind, std::move(params), {}, diffuse, coloured.back(), levels.back(),
+        DrawnShape s{kind,
+                     std::move(params),
+                     {},
+                     diffuse,
+                     coloured.back(),
+                     levels.back(),
                      static_cast<int>(levels.size()) - 1};
         return s;
     };
@@ -146,10 +164,22 @@ std::vector<DrawnShape> shapes()
 using glrecord::record;
 
 namespace {
-double d(GLenum e) { return static_cast<double>(e); }
-double d(GLfloat f) { return static_cast<double>(f); }
-double d(GLint i) { return static_cast<double>(i); }
-double d(GLboolean b) { return static_cast<double>(b); }
+double d(GLenum e)
+{
+    return static_cast<double>(e);
+}
+double d(GLfloat f)
+{
+    return static_cast<double>(f);
+}
+double d(GLint i)
+{
+    return static_cast<double>(i);
+}
+double d(GLboolean b)
+{
+    return static_cast<double>(b);
+}
 } // namespace
 
 // The GL and GLU entry points the renderer uses.
@@ -163,29 +193,62 @@ void glClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a)
 {
     record("glClearColor", {d(r), d(g), d(b), d(a)});
 }
-void glClear(GLbitfield mask) { record("glClear", {d(mask)}); }
-void glMatrixMode(GLenum mode) { record("glMatrixMode", {d(mode)}); }
-void glLoadIdentity() { record("glLoadIdentity", {}); }
-void glPushMatrix() { record("glPushMatrix", {}); }
-void glPopMatrix() { record("glPopMatrix", {}); }
-void glTranslatef(GLfloat x, GLfloat y, GLfloat z) { record("glTranslatef", {d(x), d(y), d(z)}); }
+void glClear(GLbitfield mask)
+{
+    record("glClear", {d(mask)});
+}
+void glMatrixMode(GLenum mode)
+{
+    record("glMatrixMode", {d(mode)});
+}
+void glLoadIdentity()
+{
+    record("glLoadIdentity", {});
+}
+void glPushMatrix()
+{
+    record("glPushMatrix", {});
+}
+void glPopMatrix()
+{
+    record("glPopMatrix", {});
+}
+void glTranslatef(GLfloat x, GLfloat y, GLfloat z)
+{
+    record("glTranslatef", {d(x), d(y), d(z)});
+}
 void glRotatef(GLfloat angle, GLfloat x, GLfloat y, GLfloat z)
 {
     record("glRotatef", {d(angle), d(x), d(y), d(z)});
 }
-void glScalef(GLfloat x, GLfloat y, GLfloat z) { record("glScalef", {d(x), d(y), d(z)}); }
-void glEnable(GLenum cap) { record("glEnable", {d(cap)}); }
-void glDisable(GLenum cap) { record("glDisable", {d(cap)}); }
+void glScalef(GLfloat x, GLfloat y, GLfloat z)
+{
+    record("glScalef", {d(x), d(y), d(z)});
+}
+void glEnable(GLenum cap)
+{
+    record("glEnable", {d(cap)});
+}
+void glDisable(GLenum cap)
+{
+    record("glDisable", {d(cap)});
+}
 void glBlendFunc(GLenum source, GLenum destination)
 {
     record("glBlendFunc", {d(source), d(destination)});
 }
-void glDepthMask(GLboolean flag) { record("glDepthMask", {d(flag)}); }
+void glDepthMask(GLboolean flag)
+{
+    record("glDepthMask", {d(flag)});
+}
 void glLightfv(GLenum light, GLenum pname, const GLfloat* p)
 {
     record("glLightfv", {d(light), d(pname), d(p[0]), d(p[1]), d(p[2]), d(p[3])});
 }
-void glLightModelf(GLenum pname, GLfloat param) { record("glLightModelf", {d(pname), d(param)}); }
+void glLightModelf(GLenum pname, GLfloat param)
+{
+    record("glLightModelf", {d(pname), d(param)});
+}
 void glMaterialfv(GLenum face, GLenum pname, const GLfloat* p)
 {
     if (pname == GL_SHININESS)
@@ -193,10 +256,22 @@ void glMaterialfv(GLenum face, GLenum pname, const GLfloat* p)
     else
         record("glMaterialfv", {d(face), d(pname), d(p[0]), d(p[1]), d(p[2]), d(p[3])});
 }
-void glBegin(GLenum mode) { record("glBegin", {d(mode)}); }
-void glEnd() { record("glEnd", {}); }
-void glNormal3d(GLdouble x, GLdouble y, GLdouble z) { record("glNormal3d", {x, y, z}); }
-void glVertex3d(GLdouble x, GLdouble y, GLdouble z) { record("glVertex3d", {x, y, z}); }
+void glBegin(GLenum mode)
+{
+    record("glBegin", {d(mode)});
+}
+void glEnd()
+{
+    record("glEnd", {});
+}
+void glNormal3d(GLdouble x, GLdouble y, GLdouble z)
+{
+    record("glNormal3d", {x, y, z});
+}
+void glVertex3d(GLdouble x, GLdouble y, GLdouble z)
+{
+    record("glVertex3d", {x, y, z});
+}
 
 void gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFar)
 {

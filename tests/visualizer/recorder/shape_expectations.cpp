@@ -15,10 +15,14 @@ bool near(double recorded, double expected)
 const char* kindName(glrecord::DrawnShape::Kind kind)
 {
     switch (kind) {
-    case glrecord::DrawnShape::Kind::sphere: return "sphere";
-    case glrecord::DrawnShape::Kind::disk: return "disk";
-    case glrecord::DrawnShape::Kind::cylinder: return "cylinder";
-    case glrecord::DrawnShape::Kind::polygon: return "polygon";
+    case glrecord::DrawnShape::Kind::sphere:
+        return "sphere";
+    case glrecord::DrawnShape::Kind::disk:
+        return "disk";
+    case glrecord::DrawnShape::Kind::cylinder:
+        return "cylinder";
+    case glrecord::DrawnShape::Kind::polygon:
+        return "polygon";
     }
     return "?";
 }
@@ -27,11 +31,15 @@ std::string describe(const Transform& t)
 {
     std::ostringstream out;
     switch (t.kind) {
-    case Transform::Kind::translate: out << "T(" << t.x << ", " << t.y << ", " << t.z << ")"; break;
+    case Transform::Kind::translate:
+        out << "T(" << t.x << ", " << t.y << ", " << t.z << ")";
+        break;
     case Transform::Kind::rotate:
         out << "R(" << t.angle << "; " << t.x << ", " << t.y << ", " << t.z << ")";
         break;
-    case Transform::Kind::scale: out << "Sc(" << t.x << ", " << t.y << ", " << t.z << ")"; break;
+    case Transform::Kind::scale:
+        out << "Sc(" << t.x << ", " << t.y << ", " << t.z << ")";
+        break;
     }
     return out.str();
 }
@@ -53,13 +61,16 @@ ExpectedParams paramsOf(const Shape& shape)
 {
     using K = glrecord::DrawnShape::Kind;
     if (const auto* s = std::get_if<Sphere>(&shape))
-        return {K::sphere, {s->radius, static_cast<double>(s->slices), static_cast<double>(s->stacks)}};
+        return {K::sphere,
+                {s->radius, static_cast<double>(s->slices), static_cast<double>(s->stacks)}};
     if (const auto* d = std::get_if<Disk>(&shape))
-        return {K::disk,
-                {d->inner, d->outer, static_cast<double>(d->slices), static_cast<double>(d->loops)}};
+        return {
+            K::disk,
+            {d->inner, d->outer, static_cast<double>(d->slices), static_cast<double>(d->loops)}};
     const auto& c = std::get<Cylinder>(shape);
-    return {K::cylinder,
-            {c.base, c.top, c.height, static_cast<double>(c.slices), static_cast<double>(c.stacks)}};
+    return {
+        K::cylinder,
+        {c.base, c.top, c.height, static_cast<double>(c.slices), static_cast<double>(c.stacks)}};
 }
 
 } // namespace
@@ -85,7 +96,8 @@ std::vector<glrecord::DrawnShape> quadricShapes(const std::vector<glrecord::Draw
         const auto fail = [i]() { return ::testing::AssertionFailure() << "shape " << i << ": "; };
         const ExpectedParams params = paramsOf(want.shape);
         if (got.kind != params.kind)
-            return fail() << kindName(got.kind) << " drawn, " << kindName(params.kind) << " expected";
+            return fail() << kindName(got.kind) << " drawn, " << kindName(params.kind)
+                          << " expected";
         for (std::size_t p = 0; p < params.params.size(); ++p)
             if (got.params[p] != params.params[p])
                 return fail() << "parameter " << p << " is " << got.params[p] << ", expected "
@@ -103,8 +115,8 @@ std::vector<glrecord::DrawnShape> quadricShapes(const std::vector<glrecord::Draw
         for (std::size_t t = 0; same && t < got.transforms.size(); ++t) {
             const Transform& g = got.transforms[t];
             const Transform& w = want.transforms[t];
-            same = g.kind == w.kind && near(g.angle, w.angle) && near(g.x, w.x) &&
-                   near(g.y, w.y) && near(g.z, w.z);
+            same = g.kind == w.kind && near(g.angle, w.angle) && near(g.x, w.x) && near(g.y, w.y)
+                   && near(g.z, w.z);
         }
         if (!same)
             return fail() << "transforms " << describe(got.transforms) << "expected "

@@ -18,10 +18,11 @@ const std::vector<double> excitedBands(14, 100.0);
 // "face07-calm-045", "A09-face1-250": sorted by catalogue and id in a listing.
 std::string nameOf(const CatalogueEntry& entry, const char* variant, std::int32_t angle)
 {
-    const std::string prefix = entry.isFace() ? "face" : entry.label().substr(0, 1); // the letter of "A9"
+    // "face", or the letter of "A9".
+    const std::string prefix = entry.isFace() ? "face" : entry.label().substr(0, 1);
     char name[48];
-    std::snprintf(name, sizeof name, "%s%02d-%s-%03d", prefix.c_str(), static_cast<int>(entry.id), variant,
-                  static_cast<int>(angle));
+    std::snprintf(name, sizeof name, "%s%02d-%s-%03d", prefix.c_str(), static_cast<int>(entry.id),
+                  variant, static_cast<int>(angle));
     return name;
 }
 
@@ -31,7 +32,8 @@ std::vector<ReferenceFrame> referenceFrames()
 {
     std::vector<ReferenceFrame> frames;
     for (const CatalogueEntry& entry : catalogueEntries())
-        for (const bool second : {false, true}) // a face calm and excited, a decoration alone and over face 1
+        // A face calm and excited, a decoration alone and over face 1.
+        for (const bool second : {false, true})
             for (const std::int32_t angle : angles) {
                 headless::FrameRequest request;
                 request.angle = angle;
@@ -42,13 +44,15 @@ std::vector<ReferenceFrame> referenceFrames()
                     request.faceType = second ? 1 : 0;
                 }
                 entry.select(request);
-                const char* variant = entry.isFace() ? (second ? "excited" : "calm") : (second ? "face1" : "alone");
+                const char* variant =
+                    entry.isFace() ? (second ? "excited" : "calm") : (second ? "face1" : "alone");
                 frames.push_back({nameOf(entry, variant, angle), request});
             }
     return frames;
 }
 
-headless::Image renderReferenceFrame(headless::OffscreenPanel& panel, const headless::FrameRequest& request)
+headless::Image renderReferenceFrame(headless::OffscreenPanel& panel,
+                                     const headless::FrameRequest& request)
 {
     panel.render(request);
     panel.render(request);

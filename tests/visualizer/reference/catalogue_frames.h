@@ -24,4 +24,5 @@ std::vector<ReferenceFrame> referenceFrames();
 // The frame as dosecalc-snapshot would draw it: the request drawn twice, the second frame read
 // (the first frame of a context is lit differently, and a frame may start from GL state the one
 // before it left: drawn after itself it does not depend on what the panel drew earlier).
-headless::Image renderReferenceFrame(headless::OffscreenPanel& panel, const headless::FrameRequest& request);
+headless::Image renderReferenceFrame(headless::OffscreenPanel& panel,
+                                     const headless::FrameRequest& request);

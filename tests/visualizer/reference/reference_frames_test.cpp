@@ -20,7 +20,10 @@
 #include <vector>
 
 // Failures name the frame rather than dumping its bytes.
-void PrintTo(const ReferenceFrame& frame, std::ostream* out) { *out << frame.name; }
+void PrintTo(const ReferenceFrame& frame, std::ostream* out)
+{
+    *out << frame.name;
+}
 
 namespace {
 
@@ -33,7 +36,8 @@ constexpr int channelTolerance = 2;
 const fs::path referenceFolder = REFERENCE_FRAMES;
 const fs::path failureFolder = FAILED_FRAMES;
 
-headless::FrameRequest request(std::int32_t face, std::int32_t decorA, std::int32_t angle, bool excited = false)
+headless::FrameRequest request(std::int32_t face, std::int32_t decorA, std::int32_t angle,
+                               bool excited = false)
 {
     headless::FrameRequest r;
     r.faceType = face;
@@ -46,8 +50,8 @@ headless::FrameRequest request(std::int32_t face, std::int32_t decorA, std::int3
 
 // Frames full of spheres, stretched and not: the verdict pictures, and the start face excited.
 const std::vector<headless::FrameRequest> sphereFrames{
-    request(1, 0, 45), request(1, 0, 250, true), request(10, 14, 45), request(24, 9, 200),
-    request(28, 0, 45), request(15, 0, 45), request(31, 0, 300, true),
+    request(1, 0, 45),  request(1, 0, 250, true), request(10, 14, 45),       request(24, 9, 200),
+    request(28, 0, 45), request(15, 0, 45),       request(31, 0, 300, true),
 };
 
 ::testing::AssertionResult sameBytes(const headless::Image& drawn, const headless::Image& before)
@@ -55,7 +59,8 @@ const std::vector<headless::FrameRequest> sphereFrames{
     const picture::Difference difference = picture::compare(drawn, before, 0);
     if (difference.differing == 0)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << difference.differing << " pixels differ, by up to " << difference.largest;
+    return ::testing::AssertionFailure()
+           << difference.differing << " pixels differ, by up to " << difference.largest;
 }
 
 TEST(SteadySphere, RepeatedFramesAreTheSameBytesInAFreshPanelAndInAUsedOne)
@@ -67,7 +72,8 @@ TEST(SteadySphere, RepeatedFramesAreTheSameBytesInAFreshPanelAndInAUsedOne)
             firstDrawn.push_back(renderReferenceFrame(fresh, sphereFrames[i]));
             for (int repeat = 0; repeat < 10; ++repeat) {
                 fresh.render(sphereFrames[i]);
-                ASSERT_TRUE(sameBytes(fresh.readPixels(), firstDrawn.back())) << "frame " << i << ", repeat " << repeat;
+                ASSERT_TRUE(sameBytes(fresh.readPixels(), firstDrawn.back()))
+                    << "frame " << i << ", repeat " << repeat;
             }
         }
     }
@@ -77,7 +83,8 @@ TEST(SteadySphere, RepeatedFramesAreTheSameBytesInAFreshPanelAndInAUsedOne)
         if (frame.name.find("-045") != std::string::npos)
             used.render(frame.request);
     for (std::size_t i = sphereFrames.size(); i-- > 0;)
-        EXPECT_TRUE(sameBytes(renderReferenceFrame(used, sphereFrames[i]), firstDrawn[i])) << "frame " << i;
+        EXPECT_TRUE(sameBytes(renderReferenceFrame(used, sphereFrames[i]), firstDrawn[i]))
+            << "frame " << i;
 }
 
 class ReferenceFrames : public ::testing::TestWithParam<ReferenceFrame> {
@@ -93,12 +100,14 @@ protected:
 std::unique_ptr<headless::OffscreenPanel> ReferenceFrames::panel;
 
 // Writes the frame drawn and the difference map beside each other; returns where they went.
-std::string keepFailure(const std::string& name, const headless::Image& drawn, const headless::Image* map)
+std::string keepFailure(const std::string& name, const headless::Image& drawn,
+                        const headless::Image* map)
 {
     fs::create_directories(failureFolder);
     const fs::path drawnPath = failureFolder / (name + ".drawn.png");
     std::string where = "frame drawn: " + drawnPath.string();
-    if (const std::string error = pngfile::writeAtomically(drawnPath.string(), drawn); !error.empty())
+    if (const std::string error = pngfile::writeAtomically(drawnPath.string(), drawn);
+        !error.empty())
         where = "could not keep the frame drawn: " + error;
     if (map != nullptr) {
         const fs::path mapPath = failureFolder / (name + ".difference.png");
@@ -116,15 +125,17 @@ TEST_P(ReferenceFrames, MatchesItsReferenceFrame)
     const fs::path referencePath = referenceFolder / (frame.name + ".png");
     if (!fs::exists(referencePath))
         FAIL() << "no reference frame " << referencePath.string()
-               << " (tools/make-reference-frames.sh writes them)\n" << keepFailure(frame.name, drawn, nullptr);
+               << " (tools/make-reference-frames.sh writes them)\n"
+               << keepFailure(frame.name, drawn, nullptr);
     const headless::Image reference = pngfile::read(referencePath.string());
     ASSERT_EQ(reference.width(), referenceWidth);
     ASSERT_EQ(reference.height(), referenceHeight);
     const picture::Difference difference = picture::compare(drawn, reference, channelTolerance);
     if (difference.differing > 0)
         ADD_FAILURE() << difference.differing << " pixels differ from " << referencePath.string()
-                      << " by more than " << channelTolerance << " in a channel (at most " << difference.largest
-                      << ")\n" << keepFailure(frame.name, drawn, &difference.map);
+                      << " by more than " << channelTolerance << " in a channel (at most "
+                      << difference.largest << ")\n"
+                      << keepFailure(frame.name, drawn, &difference.map);
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, ReferenceFrames, ::testing::ValuesIn(referenceFrames()),
@@ -143,11 +154,14 @@ TEST(ReferenceFolder, HoldsTheReferenceFramesAndNothingElse)
     for (const auto& entry : fs::directory_iterator(referenceFolder))
         present.insert(entry.path().filename().string());
     std::vector<std::string> stale;
-    std::set_difference(present.begin(), present.end(), expected.begin(), expected.end(), std::back_inserter(stale));
-    EXPECT_TRUE(stale.empty()) << "files that name no reference frame, e.g. " << (stale.empty() ? "" : stale.front())
+    std::set_difference(present.begin(), present.end(), expected.begin(), expected.end(),
+                        std::back_inserter(stale));
+    EXPECT_TRUE(stale.empty()) << "files that name no reference frame, e.g. "
+                               << (stale.empty() ? "" : stale.front())
                                << " (tools/make-reference-frames.sh removes them)";
-    EXPECT_EQ(expected.size(), 36U * 2 * 2 + (24U + 16 + 4) * 2 * 2) << "faces calm and excited, decorations alone "
-                                                                        "and over face 1, at two angles each";
+    EXPECT_EQ(expected.size(), 36U * 2 * 2 + (24U + 16 + 4) * 2 * 2)
+        << "faces calm and excited, decorations alone "
+           "and over face 1, at two angles each";
 }
 
 } // namespace

@@ -27,20 +27,22 @@ int main(int argc, char* argv[])
         std::set<std::string> written;
         for (const ReferenceFrame& frame : referenceFrames()) {
             const std::string file = frame.name + ".png";
-            const std::string error =
-                pngfile::writeAtomically((folder / file).string(), renderReferenceFrame(panel, frame.request));
+            const std::string error = pngfile::writeAtomically(
+                (folder / file).string(), renderReferenceFrame(panel, frame.request));
             if (!error.empty())
                 throw std::runtime_error(error);
             written.insert(file);
         }
         int removed = 0;
         for (const auto& entry : fs::directory_iterator(folder))
-            if (entry.path().extension() == ".png" && written.count(entry.path().filename().string()) == 0) {
+            if (entry.path().extension() == ".png"
+                && written.count(entry.path().filename().string()) == 0) {
                 fs::remove(entry.path());
                 std::printf("removed %s\n", entry.path().filename().c_str());
                 ++removed;
             }
-        std::printf("wrote %zu reference frames into %s, removed %d\n", written.size(), folder.c_str(), removed);
+        std::printf("wrote %zu reference frames into %s, removed %d\n", written.size(),
+                    folder.c_str(), removed);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "write-reference-frames: %s\n", e.what());
         return 1;

@@ -51,7 +51,8 @@ const std::vector<std::int32_t> decorCIds = everyId(decorationCCatalogueSize);
 // 14 band values: the tick's zeros (calm), and values whose mean magnitude (80, beyond the
 // conditioning's clamp of 100 for some) is above the threshold of 60 (excited), signs mixed.
 const std::vector<double> calmBands(14, 0.0);
-const std::vector<double> excitedBands{80, -80, 120, -120, 80, 80, -80, 80, -150, 80, 80, -80, 60, -60};
+const std::vector<double> excitedBands{80, -80,  120, -120, 80,  80, -80,
+                                       80, -150, 80,  80,   -80, 60, -60};
 
 // Every face with every decoration A, calm and excited; B and C take their ids in turn, one step
 // further at each decoration A, so that each meets many faces and decorations A over a pass.
@@ -76,8 +77,9 @@ std::vector<FrameRequest> everyCombination()
 std::string describe(int frame, const FrameRequest& r)
 {
     std::ostringstream out;
-    out << "frame " << frame << ": face " << r.faceType << ", decorations " << r.decorA << ", " << r.decorB << ", "
-        << r.decorC << ", angle " << r.angle << (r.bands == calmBands ? ", calm" : ", excited");
+    out << "frame " << frame << ": face " << r.faceType << ", decorations " << r.decorA << ", "
+        << r.decorB << ", " << r.decorC << ", angle " << r.angle
+        << (r.bands == calmBands ? ", calm" : ", excited");
     return out.str();
 }
 
@@ -98,7 +100,8 @@ struct StackDepths {
 
 StackDepths stackDepths()
 {
-    return {integer(GL_MODELVIEW_STACK_DEPTH), integer(GL_PROJECTION_STACK_DEPTH), integer(GL_ATTRIB_STACK_DEPTH)};
+    return {integer(GL_MODELVIEW_STACK_DEPTH), integer(GL_PROJECTION_STACK_DEPTH),
+            integer(GL_ATTRIB_STACK_DEPTH)};
 }
 
 // The memory once the rasterizer has finished the frame and released its working memory.
@@ -135,16 +138,18 @@ TEST(FrameSoak, TwentyThousandFramesOverTheWholeCatalogueLeaveNoMatrixQuadricErr
         const GLenum error = glGetError();
         const long liveQuadrics = quadriccensus::live();
         if (after != before || error != GL_NO_ERROR || liveQuadrics != 0) {
-            ADD_FAILURE() << describe(frame, request) << ": modelview depth " << after.modelview << ", projection depth "
-                          << after.projection << ", attribute depth " << after.attributes << ", GL error 0x"
-                          << std::hex << error << std::dec << ", live quadrics " << liveQuadrics;
+            ADD_FAILURE() << describe(frame, request) << ": modelview depth " << after.modelview
+                          << ", projection depth " << after.projection << ", attribute depth "
+                          << after.attributes << ", GL error 0x" << std::hex << error << std::dec
+                          << ", live quadrics " << liveQuadrics;
             return;
         }
         if ((frame + 1) % passFrames == 0 && (frame + 1) / passFrames >= warmUpPasses)
             afterPass.push_back(settledMemory());
     }
 
-    std::printf("%d frames, %ld quadrics created and deleted\n", soakFrames, quadriccensus::created());
+    std::printf("%d frames, %ld quadrics created and deleted\n", soakFrames,
+                quadriccensus::created());
     EXPECT_GT(quadriccensus::created(), soakFrames) << "the census sees the renderer's quadrics";
     EXPECT_EQ(quadriccensus::live(), 0);
 
@@ -165,11 +170,13 @@ TEST(FrameSoak, TwentyThousandFramesOverTheWholeCatalogueLeaveNoMatrixQuadricErr
     const Memory& baseline = afterPass.front();
     for (std::size_t pass = 1; pass < afterPass.size(); ++pass) {
         EXPECT_LE(afterPass[pass].resident - baseline.resident, allowedGrowthKilobytes)
-            << "the resident size grew from " << baseline.resident << " KiB to " << afterPass[pass].resident
-            << " KiB by the end of pass " << warmUpPasses + static_cast<int>(pass);
+            << "the resident size grew from " << baseline.resident << " KiB to "
+            << afterPass[pass].resident << " KiB by the end of pass "
+            << warmUpPasses + static_cast<int>(pass);
         EXPECT_LE(afterPass[pass].heap - baseline.heap, allowedGrowthKilobytes)
-            << "the allocated heap grew from " << baseline.heap << " KiB to " << afterPass[pass].heap
-            << " KiB by the end of pass " << warmUpPasses + static_cast<int>(pass);
+            << "the allocated heap grew from " << baseline.heap << " KiB to "
+            << afterPass[pass].heap << " KiB by the end of pass "
+            << warmUpPasses + static_cast<int>(pass);
     }
 }
 

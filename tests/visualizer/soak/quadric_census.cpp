@@ -31,7 +31,13 @@ void __wrap_gluDeleteQuadric(GLUquadric* quadric)
 
 namespace quadriccensus {
 
-long created() { return createdCount; }
-long deleted() { return deletedCount; }
+long created()
+{
+    return createdCount;
+}
+long deleted()
+{
+    return deletedCount;
+}
 
 } // namespace quadriccensus

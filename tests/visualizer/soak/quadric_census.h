@@ -7,6 +7,9 @@ namespace quadriccensus {
 
 long created();
 long deleted();
-inline long live() { return created() - deleted(); }
+inline long live()
+{
+    return created() - deleted();
+}
 
 } // namespace quadriccensus

@@ -5,6 +5,8 @@ namespace {
 constexpr Colour white{1, 1, 1, 0.5};
 } // namespace
 
+// Decoration A14, verdict level 0: four white ellipsoids below the centre, jittering in a
+// four-frame cycle.
 void drawDecorA14(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
                   const double* /*bandFeatures*/, std::int32_t slices, std::int32_t /*threshold*/,
                   std::int32_t /*faceType*/, std::int32_t /*meanLevel*/)
@@ -30,7 +32,8 @@ void drawDecorA14(Toge& surface, std::int32_t angle, std::int32_t /*bandCount*/,
         {-2 - spread, 3, -tilt, 1.2, 2.5},
     };
     for (const Ellipsoid& e : ellipsoids)
-        drawElement(surface, {white,
-                              {translate(e.x, e.y, -3), rotateZ(e.tilt), scale(e.scaleX, e.scaleY, 1)},
-                              Sphere{2, slices}});
+        drawElement(surface,
+                    {white,
+                     {translate(e.x, e.y, -3), rotateZ(e.tilt), scale(e.scaleX, e.scaleY, 1)},
+                     Sphere{2, slices}});
 }

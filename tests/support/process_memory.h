@@ -8,7 +8,10 @@ namespace processmemory {
 long statusKilobytes(const char* key);
 
 // Resident set size (VmRSS) in KiB, or -1 when /proc/self/status cannot be read.
-inline long residentKilobytes() { return statusKilobytes("VmRSS"); }
+inline long residentKilobytes()
+{
+    return statusKilobytes("VmRSS");
+}
 
 // The heap allocated and not yet freed, in KiB: glibc's count (mallinfo2, all arenas), or in a
 // build with AddressSanitizer its allocator's. Unlike the resident size it falls when memory is
