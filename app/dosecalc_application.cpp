@@ -1,5 +1,7 @@
 #include "dosecalc_application.h"
 
+#include "japanese_fonts.h"
+
 #include <QIcon>
 #include <QMessageBox>
 #include <QWidget>
@@ -22,6 +24,7 @@ DoseCalcApplication::DoseCalcApplication()
     setDesktopFileName(QStringLiteral(DOSECALC_APP_ID));
     // From the icon theme once installed; X11 window managers show it in title bars and task lists.
     setWindowIcon(QIcon::fromTheme(QStringLiteral(DOSECALC_APP_ID)));
+    addShippedJapaneseFonts();
 }
 
 bool DoseCalcApplication::notify(QObject* receiver, QEvent* event)

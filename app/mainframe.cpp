@@ -4,6 +4,7 @@
 #include "copyable_label.h"
 #include "dose_calculation.h"
 #include "frame_request.h"
+#include "japanese_fonts.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -35,7 +36,8 @@ namespace {
 // MS P Gothic; IPA P Gothic has the same proportions).
 QFont gothic(int pixelSize, bool bold = false)
 {
-    QFont font(QStringLiteral("IPAPGothic"));
+    QFont font;
+    font.setFamilies(proportionalGothicFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
@@ -46,11 +48,12 @@ constexpr int windowFontSize = 12;
 constexpr int breakdownFontSize = 14;
 constexpr int timerInterval = 70; // ms
 
-// IPA Gothic: the same Gothic with every full-width character exactly twice as wide as an ASCII
-// one, so that blanks can line up columns.
+// The same Gothic with every full-width character exactly twice as wide as an ASCII one, so that
+// blanks can line up columns.
 QFont gothicColumns(int pixelSize)
 {
-    QFont font(QStringLiteral("IPAGothic"));
+    QFont font;
+    font.setFamilies(columnGothicFamilies());
     font.setStyleHint(QFont::Monospace);
     font.setPixelSize(pixelSize);
     return font;
