@@ -25,6 +25,7 @@ VIAddVersionKey /LANG=1041 "FileDescription" "${APP_NAME} セットアップ"
 VIAddVersionKey /LANG=1041 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1041 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1041 "CompanyName" "The dosecalc authors"
+VIAddVersionKey /LANG=1041 "LegalCopyright" "Copyright (c) 2026 The dosecalc authors"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"

@@ -42,6 +42,14 @@ def wine(*args, timeout=120):
     return subprocess.run(["wine", *args], timeout=timeout, capture_output=True, text=True)
 
 
+def registry_key(prefix, key):
+    """The key as regedit exports it (Wine's console would mangle Japanese in a query), or ''."""
+    exported = prefix / "drive_c/exported.reg"
+    exported.unlink(missing_ok=True)
+    wine("reg", "export", key, r"C:\exported.reg", "/y")
+    return exported.read_text(encoding="utf-16") if exported.exists() else ""
+
+
 def xdotool(*args):
     return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, check=True).stdout
 
@@ -131,8 +139,8 @@ def main():
                      "licenses/IPA-fonts.txt"]:
         check((folder / relative).is_file(), f"installed for the user: {relative}")
     check(shortcut.is_file(), f"Start-menu entry 「{APP_NAME}」")
-    registered = wine("reg", "query", UNINSTALL_KEY, "/v", "DisplayName")
-    check(APP_NAME in registered.stdout, "listed among the installed programs under its Japanese name")
+    check(f'"DisplayName"="{APP_NAME}"' in registry_key(prefix, UNINSTALL_KEY),
+          "listed among the installed programs under its Japanese name")
 
     program = subprocess.Popen(["wine", "start", "/wait", "/unix", str(shortcut)],
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -173,7 +181,7 @@ def main():
     # The uninstaller runs on from a copy of itself, so its end is seen in what it removes.
     gone = wait_for(lambda: not folder.exists() and not shortcut.exists(), 60)
     check(gone, "the uninstaller removes the folder and the Start-menu entry")
-    check(wine("reg", "query", UNINSTALL_KEY).returncode != 0, "and the entry among the installed programs")
+    check(registry_key(prefix, UNINSTALL_KEY) == "", "and the entry among the installed programs")
 
 
 if __name__ == "__main__":
