@@ -1,5 +1,6 @@
 # What `cmake --install` puts under the prefix: the program, its desktop entry, icons and
-# AppStream metadata in the places desktops and software centres look for them, and the licence.
+# AppStream metadata in the places desktops and software centres look for them, the licence, and
+# the README, which sets out what the calculation assumes (the metadata points readers to it).
 include(GNUInstallDirs)
 
 set(DOSECALC_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
@@ -13,4 +14,4 @@ install(FILES ${DOSECALC_DATA_DIR}/${DOSECALC_APP_ID}.metainfo.xml
 install(DIRECTORY ${DOSECALC_DATA_DIR}/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
         FILES_MATCHING PATTERN "${DOSECALC_APP_ID}.png")
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})

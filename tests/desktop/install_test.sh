@@ -20,6 +20,7 @@ expected_files() {
   echo "bin/dosecalc"
   echo "share/applications/$app_id.desktop"
   echo "share/doc/dosecalc/LICENSE"
+  echo "share/doc/dosecalc/README.md"
   for size in $icon_sizes; do
     echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"
   done
