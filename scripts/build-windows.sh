@@ -32,16 +32,30 @@ mkdir -p "$cache"
 exec 9>"$cache/.lock"
 flock 9
 
+# Runs a step of a build with its output appended to the log; a failing step shows the log's end
+# and ends the script. The log is kept beside the cache's folders.
+logged() {
+  log=$1
+  shift
+  if ! "$@" >>"$log" 2>&1; then
+    tail -n 40 "$log" >&2
+    echo "build-windows: failed: $*; the whole log: $log" >&2
+    exit 1
+  fi
+}
+
 # Qt: the modules the program and its tests use, shared, desktop OpenGL, the libraries Qt bundles
 # (Debian's +dfsg tarball keeps them; only the tablet SDK header is gone).
 build_qt() {
   work=$cache/qt-$qt_version.work
-  rm -rf "$work"
+  log=$cache/qt-$qt_version.log
+  rm -rf "$work" "$qt_prefix.partial"
   mkdir -p "$work"
-  echo "Building Qt $qt_version for Windows into $qt_prefix (once per machine, about 20 min on 2 cores)"
-  (cd "$work" && apt-get source --only-source --download-only -q "qt6-base=$qt_version" >/dev/null &&
-    dpkg-source -x ./*.dsc src >/dev/null)
-  cmake -S "$work/src" -B "$work/build" -G Ninja \
+  : >"$log"
+  echo "Building Qt $qt_version for Windows into $qt_prefix (once per machine, about 20 min on 2 idle cores; log: $log)"
+  logged "$log" sh -c 'cd "$1" && apt-get source --only-source --download-only -q "qt6-base=$2" &&
+    dpkg-source -x ./*.dsc src' sh "$work" "$qt_version"
+  logged "$log" cmake -S "$work/src" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$qt_prefix.partial" \
@@ -55,28 +69,28 @@ build_qt() {
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF \
     -DFEATURE_direct2d=OFF \
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF \
-    -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF -DFEATURE_system_doubleconversion=OFF \
-    >"$work/configure.log"
-  cmake --build "$work/build" --parallel "$jobs" >"$work/build.log"
-  rm -rf "$qt_prefix.partial"
-  cmake --install "$work/build" >/dev/null
+    -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF -DFEATURE_system_doubleconversion=OFF
+  logged "$log" cmake --build "$work/build" --parallel "$jobs"
+  logged "$log" cmake --install "$work/build"
   mv "$qt_prefix.partial" "$qt_prefix"
   rm -rf "$work"
 }
 
 build_gtest() {
   work=$cache/googletest-$gtest_version.work
+  log=$cache/googletest-$gtest_version.log
   rm -rf "$work" "$gtest_prefix.partial"
+  : >"$log"
   echo "Building GoogleTest $gtest_version for Windows into $gtest_prefix"
-  cmake -S /usr/src/googletest -B "$work" -G Ninja \
+  logged "$log" cmake -S /usr/src/googletest -B "$work" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$gtest_prefix.partial" \
-    -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=ON -Dgtest_disable_pthreads=OFF >"$cache/gtest.log"
-  cmake --build "$work" --parallel "$jobs" >>"$cache/gtest.log"
-  cmake --install "$work" >/dev/null
+    -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=ON
+  logged "$log" cmake --build "$work" --parallel "$jobs"
+  logged "$log" cmake --install "$work"
   mv "$gtest_prefix.partial" "$gtest_prefix"
-  rm -rf "$work" "$cache/gtest.log"
+  rm -rf "$work"
 }
 
 [ -d "$qt_prefix" ] || build_qt
