@@ -46,15 +46,20 @@ logged() {
 
 # Qt: the modules the program and its tests use, shared, desktop OpenGL, the libraries Qt bundles
 # (Debian's +dfsg tarball keeps them; only the tablet SDK header is gone).
+# A build that was interrupted goes on where it stopped.
 build_qt() {
   work=$cache/qt-$qt_version.work
   log=$cache/qt-$qt_version.log
-  rm -rf "$work" "$qt_prefix.partial"
-  mkdir -p "$work"
-  : >"$log"
+  rm -rf "$qt_prefix.partial"
   echo "Building Qt $qt_version for Windows into $qt_prefix (once per machine, about 20 min on 2 idle cores; log: $log)"
-  logged "$log" sh -c 'cd "$1" && apt-get source --only-source --download-only -q "qt6-base=$2" &&
-    dpkg-source -x ./*.dsc src' sh "$work" "$qt_version"
+  if [ ! -f "$work/src.extracted" ]; then
+    rm -rf "$work"
+    mkdir -p "$work"
+    : >"$log"
+    logged "$log" sh -c 'cd "$1" && apt-get source --only-source --download-only -q "qt6-base=$2" &&
+      dpkg-source -x ./*.dsc src' sh "$work" "$qt_version"
+    touch "$work/src.extracted"
+  fi
   logged "$log" cmake -S "$work/src" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release \
