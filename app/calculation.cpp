@@ -61,8 +61,8 @@ CalculationOutcome calculate(const CalculationInput& input)
     if (!std::isfinite(dose))
         return InputError::tooLarge;
 
-    return CalculationResult{dose, formatDose(dose, separator), classifyDose(dose), breakdown.terms,
-                             breakdownText(breakdown, input.route, separator)};
+    return CalculationResult{dose, doseText(dose, separator, input.doseTextFits), classifyDose(dose), breakdown.terms,
+                             breakdownText(breakdown, input.route, separator, input.doseTextFits)};
 }
 
 } // namespace dosecalc

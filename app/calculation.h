@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dose_calculation.h"
+#include "dose_text.h"
 #include "verdict.h"
 
 #include <string>
@@ -23,7 +24,8 @@ enum class InputError {
 std::u16string_view messageFor(InputError error);
 
 // The window's inputs as typed: the six field texts, the selected route index and the unit list
-// indices (-1 when the typed unit names no item), and the locale's decimal separator.
+// indices (-1 when the typed unit names no item), the locale's decimal separator, and whether a
+// dose text fits where the dose is shown.
 struct CalculationInput {
     std::u16string_view iodine131;
     std::u16string_view caesium137;
@@ -35,11 +37,12 @@ struct CalculationInput {
     int sievertUnit = microUnit;
     int grayUnit = microUnit;
     std::u16string_view decimalSeparator = u".";
+    DoseTextFits doseTextFits;
 };
 
 struct CalculationResult {
     double dose = 0.0;        // annual dose in mSv, unrounded
-    std::u16string doseText;  // the dose as "%6.2f"
+    std::u16string doseText;  // the dose as "%6.2f", or its short form where that does not fit
     Verdict verdict;
     DoseTerms terms{};            // what the dose is the sum of, in mSv per year
     std::u16string breakdownText; // the terms as the dose's tooltip lists them

@@ -93,7 +93,8 @@ std::u16string termName(DoseTerm term, int route)
     return name;
 }
 
-std::u16string breakdownText(const DoseBreakdown& breakdown, int route, std::u16string_view decimalSeparator)
+std::u16string breakdownText(const DoseBreakdown& breakdown, int route, std::u16string_view decimalSeparator,
+                             const DoseTextFits& fits)
 {
     const std::vector<BreakdownLine> lines = breakdownLines(breakdown);
     if (lines.empty())
@@ -108,7 +109,7 @@ std::u16string breakdownText(const DoseBreakdown& breakdown, int route, std::u16
     std::size_t valueWidth = 0;
     for (const BreakdownLine& line : lines) {
         // Each term printed as the dose would be if it were the only one.
-        Columns cell{termName(line.term, route), formatDose(static_cast<double>(line.value), decimalSeparator)};
+        Columns cell{termName(line.term, route), doseText(static_cast<double>(line.value), decimalSeparator, fits)};
         nameWidth = std::max(nameWidth, columnsOf(cell.name));
         valueWidth = std::max(valueWidth, columnsOf(cell.value));
         cells.push_back(std::move(cell));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dose_calculation.h"
+#include "dose_text.h"
 
 #include <string>
 #include <string_view>
@@ -25,9 +26,11 @@ std::vector<BreakdownLine> breakdownLines(const DoseBreakdown& breakdown);
 std::u16string termName(DoseTerm term, int route);
 
 // The breakdown as the dose's tooltip shows it: a heading, then one line a term (name, the value
-// as the dose is printed, "mSv", the share and "%"), in columns that line up in a font whose
-// full-width characters are twice as wide as its ASCII ones. A dose of 0 is one line.
-std::u16string breakdownText(const DoseBreakdown& breakdown, int route, std::u16string_view decimalSeparator);
+// as the dose would be shown if it were the only term, "mSv", the share and "%"), in columns that
+// line up in a font whose full-width characters are twice as wide as its ASCII ones. A dose of 0
+// is one line.
+std::u16string breakdownText(const DoseBreakdown& breakdown, int route, std::u16string_view decimalSeparator,
+                             const DoseTextFits& fits = {});
 
 inline constexpr std::u16string_view breakdownHeading = u"内訳（1年間）";
 inline constexpr std::u16string_view zeroBreakdown = u"内訳: すべて 0 mSv";

@@ -20,13 +20,48 @@ constexpr double foodCaesium134 = 1.8999999999999998e-05;
 constexpr long double daysPerYear = 365;
 constexpr long double hoursPerDay = 24;
 
+// A unit as written, reduced to the letters that name it: blanks dropped, full-width forms folded
+// to ASCII, the micro sign and Greek mu read as u.
+std::u16string unitLetters(std::u16string_view text)
+{
+    constexpr char16_t fullWidthOffset = u'\uFF01' - u'!';
+    std::u16string letters;
+    for (char16_t unit : text) {
+        if (isBlank(unit))
+            continue;
+        if (unit >= u'\uFF01' && unit <= u'\uFF5E')
+            unit = static_cast<char16_t>(unit - fullWidthOffset);
+        if (unit == u'\u00B5' || unit == u'\u03BC')
+            unit = u'u';
+        letters += unit;
+    }
+    return letters;
+}
+
+char16_t asciiLower(char16_t unit)
+{
+    return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit - u'A' + u'a') : unit;
+}
+
+// The prefix letter as listed (m is milli, M would be mega); the rest, "Sv/h" or "Gy/h", in any case.
+bool namesUnit(std::u16string_view typed, std::u16string_view listed)
+{
+    if (typed.size() != listed.size() || typed.empty() || typed.front() != listed.front())
+        return false;
+    for (std::size_t i = 1; i < typed.size(); ++i) {
+        if (asciiLower(typed[i]) != asciiLower(listed[i]))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int unitIndexOf(std::u16string_view typed, const std::array<std::u16string_view, 3>& items)
 {
-    const std::u16string_view wanted = trimBlanks(typed);
+    const std::u16string wanted = unitLetters(typed);
     for (std::size_t index = 0; index < items.size(); ++index) {
-        if (trimBlanks(items[index]) == wanted)
+        if (namesUnit(wanted, unitLetters(items[index])))
             return static_cast<int>(index);
     }
     return -1;

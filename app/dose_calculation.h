@@ -18,8 +18,9 @@ inline constexpr std::array<std::u16string_view, 3> sievertUnitItems{u" nSv /h",
 inline constexpr std::array<std::u16string_view, 3> grayUnitItems{u" nGy /h", u" uGy /h", u" mGy /h"};
 inline constexpr int microUnit = 1;
 
-// The index of the list item a typed unit text names (blanks around either side ignored),
-// or -1 when it names none.
+// The index of the list item a typed unit text names, or -1 when it names none. Common spellings
+// name an item too: with or without blanks, in full-width letters, with the micro sign or Greek mu
+// for u, and "Sv", "Gy" and "/h" in any case; the prefix letter's case counts (m is milli).
 int unitIndexOf(std::u16string_view typed, const std::array<std::u16string_view, 3>& items);
 
 // What the dose-rate value is divided by for the unit at index 0 (n), 1 (u) or 2 (m), giving mSv/h;

@@ -3,8 +3,11 @@
 #include "japanese_fonts.h"
 
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QWidget>
+
+#include <cstdio>
 
 namespace {
 
@@ -25,6 +28,21 @@ DoseCalcApplication::DoseCalcApplication()
     // From the icon theme once installed; X11 window managers show it in title bars and task lists.
     setWindowIcon(QIcon::fromTheme(QStringLiteral(DOSECALC_APP_ID)));
     addShippedJapaneseFonts();
+    // Qt's own translation folder: Debian's qt6-translations-l10n, or the one shipped beside the
+    // program on Windows.
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!loadQtTranslation(folder))
+        std::fprintf(stderr, "dosecalc: no qtbase_ja.qm in %s; Qt's own texts stay English\n",
+                     qPrintable(folder));
+}
+
+bool DoseCalcApplication::loadQtTranslation(const QString& folder)
+{
+    removeTranslator(&qtTranslation);
+    if (!qtTranslation.load(QStringLiteral("qtbase_ja"), folder))
+        return false;
+    installTranslator(&qtTranslation);
+    return true;
 }
 
 bool DoseCalcApplication::notify(QObject* receiver, QEvent* event)

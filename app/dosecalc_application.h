@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 
 #include <exception>
 #include <functional>
@@ -11,8 +12,13 @@ class DoseCalcApplication : public QApplication {
     Q_OBJECT
 
 public:
-    // The program takes no command-line arguments, so Qt is given none either.
+    // The program takes no command-line arguments, so Qt is given none either. Qt's own texts
+    // (context menus, message box buttons) are Japanese from the start, whatever the locale.
     DoseCalcApplication();
+
+    // Loads Qt's Japanese translation, qtbase_ja.qm, from the folder and puts it in force; where the
+    // file is missing, Qt's texts are its English ones. Returns whether it was found.
+    bool loadQtTranslation(const QString& folder);
 
     bool notify(QObject* receiver, QEvent* event) override;
 
@@ -25,4 +31,5 @@ public:
 
 private:
     bool showingException = false;
+    QTranslator qtTranslation;
 };

@@ -3,6 +3,7 @@
 #include "calculation.h"
 #include "copyable_label.h"
 #include "dose_calculation.h"
+#include "dose_text.h"
 #include "frame_request.h"
 #include "japanese_fonts.h"
 
@@ -22,7 +23,6 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolTip>
-#include <QWindow>
 
 #include <cstddef>
 #include <optional>
@@ -174,6 +174,26 @@ void selectUnit(QComboBox* list, int index)
     list->setEditText(list->itemText(index));
 }
 
+// A unit typed in another spelling ("µSv/h") selects the item it names once the user leaves the
+// field or presses Return; a text that names none stays as typed, for Calculate to refuse.
+void selectTypedUnits(QComboBox* list, const std::array<std::u16string_view, 3>& items)
+{
+    QObject::connect(list->lineEdit(), &QLineEdit::editingFinished, list, [list, items] {
+        const int index = dosecalc::unitIndexOf(toView(list->currentText()), items);
+        if (index >= 0 && list->currentText() != list->itemText(index))
+            selectUnit(list, index);
+    });
+}
+
+// Whether a text is shown whole in the label at its font; a longer one would lose its start.
+dosecalc::DoseTextFits fitsIn(const QLabel* label)
+{
+    return [label](std::u16string_view text) {
+        const int room = label->contentsRect().width() - 2 * label->margin();
+        return label->fontMetrics().horizontalAdvance(toQString(text)) <= room;
+    };
+}
+
 QColor toQColor(dosecalc::GaugeColour colour)
 {
     return {colour.red, colour.green, colour.blue};
@@ -191,6 +211,8 @@ TMainForm::TMainForm(QWidget* owner, FrameDrawer drawFrameFunction)
     }();
     Q_UNUSED(accessibleAsWindow);
     loadLayout();
+    selectTypedUnits(ComboBox1, dosecalc::sievertUnitItems);
+    selectTypedUnits(ComboBox2, dosecalc::grayUnitItems);
     fillVerdictTable();
     angle = 0;
     const dosecalc::SceneSelectors start = dosecalc::startScene;
@@ -221,16 +243,12 @@ void TMainForm::loadLayout()
 
     Splitter1 = place(new QSplitter(Qt::Vertical, this), "Splitter1", QRect(0, 0, clientWidth, 0));
 
-    Panel_V = place(new QWidget(this), "Panel_V", QRect(416, 0, 241, 177));
+    Panel_V = place(new FacePanel(this), "Panel_V", QRect(416, 0, 241, 177));
     Panel_V->setFocusPolicy(Qt::NoFocus);
-    auto* surfaceWindow = new QWindow;
-    surfaceWindow->setObjectName(QStringLiteral("Panel_V_Window"));
-    // Created at the panel's size, so the GL drawable has it from the first frame on.
-    surfaceWindow->resize(Panel_V->size());
-    QWidget* surfaceContainer = QWidget::createWindowContainer(surfaceWindow, Panel_V);
-    place(surfaceContainer, "Panel_V_Surface", Panel_V->rect());
-    surfaceContainer->setFocusPolicy(Qt::NoFocus);
-    panelDC.window = surfaceWindow;
+    panelDC.panel = Panel_V;
+    // The face appears with the window: its first paint draws the frame of the angle so far (0,
+    // the start face) instead of leaving the panel empty until the first tick.
+    connect(Panel_V, &FacePanel::firstFrameWanted, this, &TMainForm::drawFrameOfTheAngle);
 
     Timer_V = new QTimer(this);
     Timer_V->setObjectName(QStringLiteral("Timer_V"));
@@ -382,7 +400,7 @@ void TMainForm::bindRenderSurface()
     toge = std::make_unique<Toge>();
     toge->attach(&panelDC);
     // The viewport covers the panel's device pixels, so the face stays sharp on high-DPI screens.
-    const qreal ratio = panelDC.window->devicePixelRatio();
+    const qreal ratio = Panel_V->devicePixelRatio();
     toge->width = qRound(Panel_V->width() * ratio);
     toge->height = qRound(Panel_V->height() * ratio);
     toge->createContext();
@@ -421,6 +439,7 @@ void TMainForm::Button1Click()
     input.sievertUnit = dosecalc::unitIndexOf(toView(sievertUnit), dosecalc::sievertUnitItems);
     input.grayUnit = dosecalc::unitIndexOf(toView(grayUnit), dosecalc::grayUnitItems);
     input.decimalSeparator = toView(decimalSeparator);
+    input.doseTextFits = fitsIn(lblSv);
 
     const dosecalc::CalculationOutcome outcome = dosecalc::calculate(input);
     if (const auto* error = std::get_if<dosecalc::InputError>(&outcome)) {
@@ -488,6 +507,11 @@ void TMainForm::Timer_VTimer()
     // obscured); the angle runs on, so the first frame back shows the animation where it would be.
     if (!panelDC.onScreen())
         return;
+    drawFrameOfTheAngle();
+}
+
+void TMainForm::drawFrameOfTheAngle()
+{
     double bandValues[tickFrame::bandCount] = {};
     drawFrame(*toge, faceType, decorA, decorB, tickFrame::decorC, angle, tickFrame::angleScale,
               tickFrame::bandCount, bandValues, tickFrame::threshold, tickFrame::extra);

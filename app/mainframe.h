@@ -1,5 +1,6 @@
 #pragma once
 
+#include "face_panel.h"
 #include "frame_setup.h"
 #include "toge.h"
 #include "toge_qt.h"
@@ -23,7 +24,6 @@ class QRadioButton;
 class QSplitter;
 class QTextEdit;
 class QTimer;
-class QWindow;
 
 // One verdict level as the window shows it: the scene to draw, the headline and the advice.
 struct ViewData {
@@ -56,7 +56,7 @@ public:
     std::int32_t currentAngle() const { return angle; }
     dosecalc::SceneSelectors currentScene() const { return {faceType, decorA, decorB}; }
     const Toge& renderSurface() const { return *toge; }
-    QWindow* surfaceWindow() const { return panelDC.window; }
+    const FacePanel* facePanel() const { return Panel_V; }
 
 public slots:
     void Button1Click();     // Calculate
@@ -74,10 +74,11 @@ private:
     void tabToSelectedRoute();
     int selectedRoute() const;
     void showVerdict(const dosecalc::Verdict& verdict);
+    void drawFrameOfTheAngle();
 
     // The controls of the layout, owned by the window through Qt's parent mechanism.
     QSplitter* Splitter1 = nullptr;
-    QWidget* Panel_V = nullptr;
+    FacePanel* Panel_V = nullptr;
     QTimer* Timer_V = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
     QTextEdit* RichEdit1 = nullptr;

@@ -7,6 +7,18 @@ build_release() {
   "$root/scripts/build.sh" "$1" -DCMAKE_BUILD_TYPE=Release -DDOSECALC_BUILD_TESTS=OFF >/dev/null
 }
 
+# build_commit_release COMMIT: checks out another commit beside this tree and builds it for release
+# in build/beside-COMMIT/release (reused when there), so that benchmarks can run both in one run.
+# Sets `other` to build/beside-COMMIT.
+build_commit_release() {
+  other=$root/build/beside-$(git -C "$root" rev-parse --short "$1")
+  if [ ! -d "$other/src" ]; then
+    mkdir -p "$other"
+    git -C "$root" worktree add --detach "$other/src" "$1" >/dev/null
+  fi
+  (root=$other/src && build_release "$other/release")
+}
+
 package_version() { dpkg-query -W -f='${Version}' "$1" 2>/dev/null || echo unknown; }
 
 # describe_machine: the "## Machine" section, as Markdown.

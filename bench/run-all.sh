@@ -10,6 +10,7 @@ build=${1:-$root/build/bench}
 . "$root/bench/machine.sh"
 build_release "$build"
 xvfb="$root/tests/run-with-xvfb.sh"
+weston="$root/tests/run-with-weston.sh"
 XDG_RUNTIME_DIR=$(mktemp -d) # Qt wants one; a private one also keeps its warning away
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
@@ -32,6 +33,14 @@ echo "## Start-up to the first presented frame (Xvfb)"
 echo
 "$xvfb" "$build/bench/dosecalc-startup-bench" --runs 10
 echo
+echo "## Start-up to the face on screen, watched from outside (Xvfb)"
+echo
+"$xvfb" "$build/bench/dosecalc-first-frame-bench" --runs 10 "$build/app/dosecalc"
+echo
 echo "## CPU with the window shown and minimised (the real dosecalc under Xvfb)"
 echo
 "$xvfb" "$root/bench/measure-cpu-share.sh" "$build/app/dosecalc" 30
+echo
+echo "## CPU with the window shown under Wayland (the real dosecalc under weston)"
+echo
+"$weston" "$root/bench/measure-cpu-share.sh" "$build/app/dosecalc" 30

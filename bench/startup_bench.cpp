@@ -6,10 +6,11 @@
 // The bench starts itself N times as a child (--child), one after another. The parent reads the
 // monotonic clock just before fork and exec; the child does what main() of dosecalc does (the
 // application object, the window, show, the event loop) with the renderer's frame setup wrapped
-// so that it notes the first tick whose frame went to an exposed panel, and reports the clock at
-// entering main, after the window was built and shown, at the start of that tick, and after its
-// present, with its resident size, then quits. The window's first tick comes one timer interval
-// (70 ms) after the window is built.
+// so that it notes the first frame drawn for an exposed panel, and reports the clock at entering
+// main, after the window was built and shown, at the start of that frame, and after its present,
+// with its resident size, then quits. The first frame is drawn when the panel is first painted,
+// with the window; before, it waited for the first tick, one timer interval (70 ms) after the
+// window was built.
 #include "dosecalc_application.h"
 #include "frame_setup.h"
 #include "keep_gl_driver_loaded.h"
@@ -44,7 +45,7 @@ double nowMilliseconds()
 struct ChildClock {
     double mainEntered = 0;
     double windowBuilt = 0;
-    double tickStarted = 0; // of the tick that presented the first frame
+    double tickStarted = 0; // of the first frame presented
 };
 ChildClock childClock;
 
@@ -58,15 +59,15 @@ void reportFirstPresent()
     QCoreApplication::quit();
 }
 
-// The tick's frame setup, unchanged; afterwards, once the tick has presented (the queued call runs
-// when the tick's slot has returned), the first frame of an exposed panel ends the run.
+// The frame setup, unchanged; afterwards, once the frame has been presented (the queued call runs
+// when the paint or the tick has returned), the first frame of an exposed panel ends the run.
 void drawAndWatch(Toge& surface, std::int32_t faceType, std::int32_t decorA, std::int32_t decorB, std::int32_t decorC,
                   std::int32_t angle, float angleScale, std::int32_t bandCount, double* bandValues,
                   std::int32_t threshold, std::int32_t extra)
 {
     const double tickStarted = nowMilliseconds();
     setupFrame(surface, faceType, decorA, decorB, decorC, angle, angleScale, bandCount, bandValues, threshold, extra);
-    if (MainForm == nullptr || !MainForm->surfaceWindow()->isExposed())
+    if (MainForm == nullptr || MainForm->windowHandle() == nullptr || !MainForm->windowHandle()->isExposed())
         return; // present() shows nothing on a panel that is not on screen yet
     if (childClock.tickStarted == 0) {
         childClock.tickStarted = tickStarted;
@@ -172,8 +173,8 @@ int main(int argc, char* argv[])
             values.push_back(static_cast<double>(r.*field) / 1024.0);
         return values;
     };
-    std::printf("| %d runs, from fork | main() entered | window built and shown | first tick on an exposed panel "
-                "starts | its frame presented | resident memory then (heap and other anonymous + mapped files) |\n",
+    std::printf("| %d runs, from fork | main() entered | window built and shown | first frame on an exposed panel "
+                "starts | presented | resident memory then (heap and other anonymous + mapped files) |\n",
                 runs);
     std::printf("|---|---|---|---|---|---|\n");
     const auto row = [](const char* name, double toMain, double toWindow, double toTick, double toPresent,

@@ -17,8 +17,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # No Homepage field until the project has a web home of its own (README.md, Install).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window's Japanese font is looked up by name at run time, so no link shows the need for it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+# The window's Japanese font is looked up by name at run time, and Qt's Japanese texts (context
+# menus, message box buttons) are loaded from qtbase_ja.qm, so no link shows the need for either.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
 # Qt's native platform plugin for Wayland sessions (X11's comes with Qt's GUI library).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

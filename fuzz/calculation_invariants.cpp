@@ -1,6 +1,7 @@
 #include "calculation_invariants.h"
 
 #include "dose_breakdown.h"
+#include "dose_text.h"
 #include "number_parsing.h"
 
 #include <cfloat>
@@ -163,6 +164,12 @@ void checkResult(const PressOfCalculate& press, const dosecalc::CalculationResul
     // large dose to the nearest double when the text is read back.
     const double tolerance = 0.005 * (1 + 1e-9) + std::abs(dose) * 4 * DBL_EPSILON;
     require(std::abs(*shown - dose) <= tolerance, press, "the dose text is the dose to two decimals");
+    // Where it is too long to be shown, the short form reads true to three significant digits (near
+    // the largest double, 1.80e+308 reads as beyond the range).
+    const std::optional<double> brief =
+        dosecalc::parseNumber(dosecalc::shortDoseText(dose, press.decimalSeparator), press.decimalSeparator);
+    require(brief && (std::isinf(*brief) ? dose >= 1.795e308 : std::abs(*brief - dose) <= 0.005 * dose + DBL_TRUE_MIN),
+            press, "the short dose text is the dose to three significant digits");
 
     checkBreakdown(press, result);
 }

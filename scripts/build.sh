@@ -1,8 +1,15 @@
 #!/bin/sh
 # Configures and builds the project: scripts/build.sh BUILD_DIR [extra CMake arguments...]
+# Compiles through ccache where it is installed (scripts/install-deps.sh installs it), so that a
+# build from an empty folder costs little once the cache (~/.cache/ccache) has seen the sources.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=$1
 shift
-cmake -S "$root" -B "$build_dir" -G Ninja "$@"
+launcher=""
+if command -v ccache >/dev/null 2>&1; then
+  launcher="-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+fi
+# shellcheck disable=SC2086
+cmake -S "$root" -B "$build_dir" -G Ninja $launcher "$@"
 cmake --build "$build_dir" --parallel "$(nproc)"

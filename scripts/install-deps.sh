@@ -4,8 +4,8 @@
 set -eu
 
 packages="
-  g++ cmake ninja-build pkg-config make git
-  qt6-base-dev qt6-wayland
+  g++ cmake ninja-build ccache pkg-config make git
+  qt6-base-dev qt6-wayland qt6-translations-l10n weston
   libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libegl-mesa0 libglx-mesa0
   libpng-dev
   fonts-ipafont-gothic

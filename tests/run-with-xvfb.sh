@@ -4,8 +4,9 @@
 set -eu
 fd_file=$(mktemp)
 trap 'rm -f "$fd_file"' EXIT
-# -displayfd lets the server pick a free display number and tell us which one it took.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fd_file" 2>/dev/null &
+# -displayfd lets the server pick a free display number and tell us which one it took. The screen
+# holds the whole window also at a device pixel ratio of 2 (QT_SCALE_FACTOR=2).
+Xvfb -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp -noreset 3>"$fd_file" 2>/dev/null &
 server=$!
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -f "$fd_file"' EXIT
 for _ in $(seq 1 100); do

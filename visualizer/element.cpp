@@ -1,5 +1,6 @@
 #include "element.h"
 
+#include "cleared_stack_sphere.h"
 #include "primitives.h"
 #include "quadric.h"
 
@@ -68,7 +69,10 @@ void apply(const Transform& transform)
 
 struct ShapeDrawer {
     GLUquadric* quadric;
-    void operator()(const Sphere& s) const { gluSphere(quadric, s.radius, s.slices, s.stacks); }
+    void operator()(const Sphere& s) const
+    {
+        gluSphereOverClearedStack(quadric, s.radius, s.slices, s.stacks);
+    }
     void operator()(const Disk& d) const { gluDisk(quadric, d.inner, d.outer, d.slices, d.loops); }
     void operator()(const Cylinder& c) const
     {

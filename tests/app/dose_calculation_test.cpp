@@ -1,4 +1,5 @@
 #include "dose_calculation.h"
+#include "dose_text.h"
 
 #include <gtest/gtest.h>
 
@@ -115,7 +116,7 @@ TEST(RateDivisor, DefinedForTheThreePrefixesOnly)
         EXPECT_FALSE(dosecalc::rateDivisor(index).has_value()) << index;
 }
 
-TEST(UnitIndex, NamesAnItemByItsTextWithBlanksIgnored)
+TEST(UnitIndex, NamesAnItemByItsTextInCommonSpellings)
 {
     struct Case {
         std::u16string typed;
@@ -123,11 +124,16 @@ TEST(UnitIndex, NamesAnItemByItsTextWithBlanksIgnored)
     };
     const Case sievert[] = {
         {u" nSv /h", 0}, {u" uSv /h", 1}, {u" mSv /h", 2}, {u"uSv /h", 1}, {u"  mSv /h  ", 2},
-        {u"usv /h", -1}, {u"uSv/h", -1}, {u"", -1}, {u" uGy /h", -1}, {u"µSv /h", -1},
+        {u"usv /h", 1}, {u"uSv/h", 1}, {u"µSv/h", 1}, {u"μSv /h", 1}, {u"u S v / h", 1},
+        {u"ｍＳｖ／ｈ", 2}, {u"\u3000µＳＶ/H\t", 1}, {u"nsv/h", 0},
+        // Refused: another prefix or its other case, another unit, a part of one.
+        {u"", -1}, {u" uGy /h", -1}, {u"MSv/h", -1}, {u"USv/h", -1}, {u"ΜSv/h", -1}, {u"kSv/h", -1},
+        {u"uSv", -1}, {u"uSv/hr", -1}, {u"Sv/h", -1}, {u"uuSv/h", -1}, {u"u-Sv/h", -1},
     };
     for (const Case& c : sievert)
-        EXPECT_EQ(dosecalc::unitIndexOf(c.typed, dosecalc::sievertUnitItems), c.index);
+        EXPECT_EQ(dosecalc::unitIndexOf(c.typed, dosecalc::sievertUnitItems), c.index) << "row " << &c - sievert;
     EXPECT_EQ(dosecalc::unitIndexOf(u" mGy /h", dosecalc::grayUnitItems), 2);
+    EXPECT_EQ(dosecalc::unitIndexOf(u"μgy/h", dosecalc::grayUnitItems), 1);
     EXPECT_EQ(dosecalc::unitIndexOf(u" mSv /h", dosecalc::grayUnitItems), -1);
 }
 
@@ -162,6 +168,27 @@ TEST(FormatDose, UsesTheGivenDecimalSeparator)
 {
     EXPECT_EQ(dosecalc::formatDose(21.9, u","), u" 21,90");
     EXPECT_EQ(dosecalc::formatDose(8760.0, u","), u"8760,00");
+}
+
+TEST(DoseText, FullWhereItFitsElseShortAndTrue)
+{
+    // A place with room for sixteen characters; without a measure everything fits.
+    const dosecalc::DoseTextFits sixteen = [](std::u16string_view text) { return text.size() <= 16; };
+    struct Case {
+        double dose;
+        std::u16string text;
+    };
+    const Case cases[] = {
+        {0.0, u"  0.00"},
+        {9999999999999.994140625, u"9999999999999.99"}, // the largest double shown in full
+        {9999999999999.99609375, u"1.00e+13"},          // the next one: "10000000000000.00"
+        {8.755e300, u"8.76e+300"},
+        {1.7976931348623157e308, u"1.80e+308"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(dosecalc::doseText(c.dose, u".", sixteen), c.text) << c.dose;
+    EXPECT_EQ(dosecalc::doseText(123456789012345.0, u",", sixteen), u"1,23e+14");
+    EXPECT_EQ(dosecalc::doseText(1e20, u".", {}), u"100000000000000000000.00");
 }
 
 } // namespace

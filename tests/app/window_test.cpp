@@ -1,5 +1,6 @@
 // The calculator window driven as a user drives it, on the offscreen platform (no GL there).
 #include "dose_calculation.h"
+#include "dosecalc_application.h"
 #include "frame_recorder.h"
 #include "mainframe.h"
 
@@ -15,14 +16,17 @@
 #include <QHelpEvent>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -32,6 +36,7 @@
 
 #include <functional>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -51,6 +56,10 @@ protected:
         timer->stop();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        // The panel's first paint asks for the first frame; the tests count the ticks' frames.
+        ASSERT_TRUE(QTest::qWaitFor([] { return !recordedFrames().empty(); }, 5000));
+        firstFrames = recordedFrames();
+        recordedFrames().clear();
     }
 
     void TearDown() override { form.reset(); }
@@ -100,6 +109,7 @@ protected:
     std::unique_ptr<TMainForm> form;
     QTimer* timer = nullptr;
     bool timerWasActive = false;
+    std::vector<RecordedFrame> firstFrames; // drawn before the first tick
 };
 
 TEST_F(Window, StartsWithTheLayoutsTextsAndDefaults)
@@ -626,6 +636,25 @@ TEST_F(Window, NumbersFollowTheUsersLocale)
     EXPECT_EQ(label("lblSv")->text(), QStringLiteral(" 21.90"));
 }
 
+TEST_F(Window, TheFirstFrameComesWithTheWindowNotATickLater)
+{
+    // Drawn once, when the panel is first painted, as a tick would draw angle 0 of the start face.
+    ASSERT_EQ(firstFrames.size(), 1U);
+    const RecordedFrame& first = firstFrames.front();
+    EXPECT_EQ(first.surface, &form->renderSurface());
+    EXPECT_EQ(first.angle, 0);
+    EXPECT_EQ(first.faceType, 1);
+    EXPECT_EQ(first.decorA, 0);
+    EXPECT_EQ(first.decorB, 0);
+    EXPECT_EQ(first.decorC, 45);
+    EXPECT_EQ(first.bands, std::vector<double>(14, 0.0));
+    EXPECT_EQ(form->currentAngle(), 0);
+    // Later paints draw nothing: the ticks make the frames.
+    form->repaint();
+    child<QWidget>("Panel_V")->repaint();
+    EXPECT_TRUE(recordedFrames().empty());
+}
+
 TEST_F(Window, EachTickAdvancesTheAngleAndDrawsTheCurrentScene)
 {
     form->Timer_VTimer();
@@ -702,6 +731,85 @@ TEST_F(Window, WithoutGlTheWindowStillWorks)
     type("EdtSv", QStringLiteral("1"));
     calculate();
     EXPECT_EQ(label("lblSv")->text(), QStringLiteral("  8.76"));
+}
+
+// The texts of the context menu a right click opens on the control (closed again), separators left out.
+QStringList contextMenuTexts(QWidget* control)
+{
+    const QPoint centre = control->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, centre, control->mapToGlobal(centre));
+    QCoreApplication::sendEvent(control, &request);
+    QStringList texts;
+    if (QWidget* menu = QApplication::activePopupWidget()) {
+        for (const QAction* action : menu->actions())
+            texts << action->text();
+        menu->close();
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+TEST_F(Window, QtsOwnMenusSpeakJapanese)
+{
+    for (QWidget* field : {static_cast<QWidget*>(edit("EdtBq_I")), static_cast<QWidget*>(list("ComboBox1")->lineEdit())}) {
+        const QString texts = contextMenuTexts(field).join(QLatin1Char('\n'));
+        EXPECT_TRUE(texts.startsWith(QStringLiteral("元に戻す(&U)\tCtrl+Z\n"))) << texts.toStdString();
+        // No Latin letter but in an accelerator "(&U)" or a shortcut "Ctrl+Z", in seven actions.
+        const QString words = QString(texts).remove(QRegularExpression(QStringLiteral("\\(&[A-Z]\\)|\t[^\n]*")));
+        EXPECT_FALSE(words.contains(QRegularExpression(QStringLiteral("[A-Za-z]")))) << words.toStdString();
+        EXPECT_EQ(texts.count(QLatin1Char('\n')), 6);
+    }
+    EXPECT_EQ(contextMenuTexts(label("lblSv")), QStringList({QStringLiteral("コピー(&C)"), QStringLiteral("すべて選択(&A)")}));
+
+    // Without the translation file Qt's texts are its English ones.
+    auto* application = qobject_cast<DoseCalcApplication*>(QCoreApplication::instance());
+    EXPECT_FALSE(application->loadQtTranslation(QTemporaryDir().path()));
+    EXPECT_EQ(contextMenuTexts(edit("EdtBq_I")).front(), QStringLiteral("&Undo\tCtrl+Z"));
+    EXPECT_TRUE(application->loadQtTranslation(QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+}
+
+TEST_F(Window, ADoseTooLongForItsBoxIsShownShortAndTrueAndCopiedAsShown)
+{
+    // In mGy/h: the largest dose shown in full (at the layout's font the box holds thirteen digits
+    // and the point), the next one in hundredths, and 1e300 Bq of Cs-137.
+    const std::tuple<const char*, const char*, QString> cases[] = {
+        {"EdtGy", "11415525.11415411", QStringLiteral("99999999999.99")},
+        {"EdtGy", "11415525.114155252", QStringLiteral("1.00e+11")},
+        {"EdtBq_Cs137", "1e300", QStringLiteral("4.75e+297")},
+    };
+    QLabel* dose = label("lblSv");
+    EXPECT_LE(dose->fontMetrics().horizontalAdvance(QStringLiteral("99999999999.99")), dose->width());
+    EXPECT_GT(dose->fontMetrics().horizontalAdvance(QStringLiteral("100000000000.00")), dose->width());
+    for (const auto& [field, typed, shown] : cases) {
+        clear();
+        type(field, QString::fromLatin1(typed));
+        list("ComboBox2")->setCurrentIndex(2);
+        calculate();
+        EXPECT_EQ(dose->text(), shown);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(dose)->text(QAccessible::Name), shown);
+        EXPECT_TRUE(dose->toolTip().endsWith(QLatin1Char(' ') + shown + QStringLiteral(" mSv 100 %"))) << typed;
+        EXPECT_TRUE(dose->accessibleDescription().endsWith(dose->toolTip())) << typed;
+        // A double click takes the whole number, not the digits on one side of its point.
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseDClick(dose, Qt::LeftButton, {}, QPoint(dose->width() - 4, dose->height() / 2));
+        QTest::keyClick(dose, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), shown);
+    }
+}
+
+TEST_F(Window, AUnitTypedInAnotherSpellingSelectsItsItem)
+{
+    type("EdtSv", QStringLiteral("1"));
+    QComboBox* unit = list("ComboBox1");
+    for (const auto& [typed, selected, shown] : {std::tuple{"µSv/h", " uSv /h", "  8.76"},
+                                                 std::tuple{"ｍＳｖ／ｈ", " mSv /h", "8760.00"},
+                                                 std::tuple{"MSv/h", "MSv/h", "8760.00"}}) { // refused
+        unit->setEditText(QString::fromUtf8(typed));
+        QTest::keyClick(unit->lineEdit(), Qt::Key_Return);
+        EXPECT_EQ(unit->currentText(), QString::fromUtf8(selected));
+        EXPECT_EQ(label("lblSv")->text(), QString::fromLatin1(shown));
+    }
+    EXPECT_EQ(label("Label21")->text(), QStringLiteral("単位は一覧から選んでください"));
 }
 
 } // namespace

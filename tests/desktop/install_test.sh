@@ -96,6 +96,7 @@ else
   done
   echo "$depends" | grep -q "libqt6widgets6 (>= " || fail "Depends gives Qt no version (not from shlibdeps?)"
   echo "$depends" | tr ',' '\n' | grep -qx " *fonts-ipafont-gothic *" || fail "Depends lacks fonts-ipafont-gothic"
+  echo "$depends" | tr ',' '\n' | grep -qx " *qt6-translations-l10n *" || fail "Depends lacks qt6-translations-l10n"
   echo "$depends" | grep -q -- '-dev\b' && fail "Depends names a development package"
 
   dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $NF }' | sed 's|^\./usr/||' | LC_ALL=C sort >"$work/packaged"

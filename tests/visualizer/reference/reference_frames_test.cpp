@@ -3,8 +3,8 @@
 // to the build tree, and the failure names both. When a picture is meant to change,
 // tools/make-reference-frames.sh writes the reference frames again.
 //
-// The frames are reproducible because this binary draws every GLU sphere over a zeroed stack
-// (soak/steady_sphere.cpp); the first test shows that repeated frames are the same bytes.
+// The renderer draws every GLU sphere over a cleared stack, so its frames are reproducible; the
+// first test shows that repeated frames are the same bytes.
 #include "catalogue_frames.h"
 #include "picture_difference.h"
 #include "png_file.h"
