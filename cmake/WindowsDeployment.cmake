@@ -13,21 +13,20 @@ foreach(dll ${DOSECALC_MINGW_RUNTIME})
   list(APPEND mingw_runtime_dirs ${dir})
 endforeach()
 
-# The libraries the program links, found where Qt and the mingw runtime lie; Windows' own are
-# the system's.
-install(TARGETS dosecalc
-  RUNTIME DESTINATION .
-  RUNTIME_DEPENDENCIES
-    PRE_INCLUDE_REGEXES "^Qt6[A-Za-z]+\\.dll$" "^libstdc\\+\\+-6\\.dll$" "^libgcc_s_seh-1\\.dll$"
-                        "^libwinpthread-1\\.dll$"
-    PRE_EXCLUDE_REGEXES ".*"
-    DIRECTORIES ${qt_bin_dir} ${mingw_runtime_dirs}
-    DESTINATION .)
-install(FILES ${PROJECT_SOURCE_DIR}/data/windows/qt.conf DESTINATION .)
+install(TARGETS dosecalc RUNTIME DESTINATION .)
 
 # Plugins Qt loads at run time, so no link shows them.
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION plugins/platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION plugins/styles)
+
+# The libraries the program and the plugins link, found where Qt and the mingw runtime lie
+# (install(RUNTIME_DEPENDENCIES) is not offered to a cross build; the command under it is).
+install(CODE "set(dosecalc_program \"$<TARGET_FILE:dosecalc>\")
+  set(dosecalc_plugins \"$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>;$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>\")
+  set(dosecalc_library_dirs \"${qt_bin_dir};${mingw_runtime_dirs}\")
+  set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND \"${CMAKE_OBJDUMP}\")")
+install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/WindowsRuntimeLibraries.cmake)
+install(FILES ${PROJECT_SOURCE_DIR}/data/windows/qt.conf DESTINATION .)
 
 # Debian's builds of Qt's translation, of the fonts and of the licences' texts.
 install(FILES /usr/share/qt6/translations/qtbase_ja.qm DESTINATION translations)
