@@ -1,5 +1,7 @@
 #include "dosecalc_application.h"
 
+#include "japanese_fonts.h"
+
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QMessageBox>
@@ -24,6 +26,7 @@ DoseCalcApplication::DoseCalcApplication() : QApplication(argumentCount, argumen
     setDesktopFileName(QStringLiteral(DOSECALC_APP_ID));
     // From the icon theme once installed; X11 window managers show it in title bars and task lists.
     setWindowIcon(QIcon::fromTheme(QStringLiteral(DOSECALC_APP_ID)));
+    addShippedJapaneseFonts();
     // Qt's own translation folder: Debian's qt6-translations-l10n, or the one shipped beside the
     // program on Windows.
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);

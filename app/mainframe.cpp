@@ -5,6 +5,7 @@
 #include "dose_calculation.h"
 #include "dose_text.h"
 #include "frame_request.h"
+#include "japanese_fonts.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -30,7 +31,8 @@ namespace {
 
 // The form gives the layout's fonts in pixels (Qt Designer knows point sizes only) through a
 // property of this name on the form and on each control with a size of its own. The form's face
-// is IPA P Gothic, which has the proportions of the MS P Gothic the layout was designed with.
+// is the system's Japanese proportional Gothic (japanese_fonts.h): MS P Gothic, which the layout
+// was designed with, or IPA P Gothic, which has its proportions.
 constexpr char fontPixelSizeProperty[] = "fontPixelSize";
 // Labels marked so in the form size themselves to their text, as the layout's auto-sized ones do.
 constexpr char autoSizeProperty[] = "autoSize";
@@ -38,11 +40,12 @@ constexpr char autoSizeProperty[] = "autoSize";
 constexpr int breakdownFontSize = 14;
 constexpr int timerInterval = 70; // ms
 
-// IPA Gothic: the same Gothic with every full-width character exactly twice as wide as an ASCII
-// one, so that blanks can line up columns.
+// The same Gothic with every full-width character exactly twice as wide as an ASCII one, so that
+// blanks can line up columns.
 QFont gothicColumns(int pixelSize)
 {
-    QFont font(QStringLiteral("IPAGothic"));
+    QFont font;
+    font.setFamilies(columnGothicFamilies());
     font.setStyleHint(QFont::Monospace);
     font.setPixelSize(pixelSize);
     return font;
@@ -181,6 +184,7 @@ void TMainForm::completeLayout()
     // The form's font first, so that the controls take its size unless they have their own; where
     // its face is missing, Qt takes a sans-serif one.
     QFont formFont = font();
+    formFont.setFamilies(proportionalGothicFamilies());
     formFont.setStyleHint(QFont::SansSerif);
     setFont(formFont);
     applyFontPixelSize(this);

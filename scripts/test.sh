@@ -10,6 +10,10 @@
 #                     (options and suppressions: tests/sanitizers/)
 #   fuzzer build      clang, libFuzzer, ASan + UBSan, the calculation    build/fuzz
 #   fuzzing           the calculation for DOSECALC_FUZZ_SECONDS (60) seconds
+#   windows build     mingw-w64, Qt for Windows from Debian's source (built once per machine and
+#                     cached), the installer and the portable zip           build/windows
+#   windows tests     under Wine: the calculation's tests; the installer and the installed
+#                     program on a private Xvfb, each in a fresh Wine prefix
 # Tests that need a display start their own Xvfb (tests/run-with-xvfb.sh).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -47,5 +51,11 @@ stage "fuzzer build: clang, libFuzzer, ASan + UBSan (build/fuzz)"
 
 stage "fuzzing the calculation for ${fuzz_seconds} s"
 "$root/fuzz/run-fuzzer.sh" "$root/build/fuzz" "$fuzz_seconds"
+
+stage "windows build: mingw-w64, Qt for Windows, installer (build/windows)"
+"$root/scripts/build-windows.sh" "$root/build/windows"
+
+stage "windows tests under Wine"
+run_suite "$root/build/windows"
 
 stage "all stages passed"

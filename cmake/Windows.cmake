@@ -1,0 +1,45 @@
+# The Windows tree, cross-built with mingw-w64 against Qt built for Windows
+# (scripts/build-windows.sh): the program with its icon and version resource, the folder the
+# installer and the portable zip ship (`cmake --install`), and the calculation's tests, which run
+# under Wine. The headless renderer, the tools and the benchmarks are Linux's.
+find_package(OpenGL REQUIRED COMPONENTS OpenGL)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets OpenGL OpenGLWidgets)
+
+# The mingw runtime every program of ours needs beside it (C++ library, unwinder, threads).
+set(DOSECALC_MINGW_RUNTIME)
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                  OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
+    message(FATAL_ERROR "The mingw runtime library ${dll} was not found")
+  endif()
+  list(APPEND DOSECALC_MINGW_RUNTIME ${path})
+endforeach()
+
+# The icon: the start face as rendered into data/icons/ (scripts/make-icons.sh), the large size
+# kept as PNG inside the .ico.
+set(icon_pngs)
+foreach(size 16 24 32 48 64 128)
+  list(APPEND icon_pngs ${PROJECT_SOURCE_DIR}/data/icons/hicolor/${size}x${size}/apps/${DOSECALC_APP_ID}.png)
+endforeach()
+set(large_icon_png ${PROJECT_SOURCE_DIR}/data/icons/hicolor/256x256/apps/${DOSECALC_APP_ID}.png)
+set(DOSECALC_ICON ${CMAKE_BINARY_DIR}/dosecalc.ico)
+add_custom_command(OUTPUT ${DOSECALC_ICON}
+  COMMAND icotool --create --output=${DOSECALC_ICON} ${icon_pngs} --raw=${large_icon_png}
+  DEPENDS ${icon_pngs} ${large_icon_png}
+  COMMENT "Icon for Windows")
+configure_file(${PROJECT_SOURCE_DIR}/data/windows/dosecalc.rc.in ${CMAKE_BINARY_DIR}/dosecalc.rc @ONLY)
+set_source_files_properties(${CMAKE_BINARY_DIR}/dosecalc.rc PROPERTIES OBJECT_DEPENDS ${DOSECALC_ICON})
+set(DOSECALC_WINDOWS_RESOURCES ${CMAKE_BINARY_DIR}/dosecalc.rc ${DOSECALC_ICON})
+
+add_subdirectory(visualizer)
+add_subdirectory(app)
+include(cmake/WindowsDeployment.cmake)
+
+if(DOSECALC_BUILD_TESTS)
+  enable_testing()
+  find_package(GTest REQUIRED)
+  # Every test program runs under Wine, each in a fresh Wine prefix of its own.
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/windows/with-wine-prefix.sh wine)
+  add_subdirectory(tests)
+endif()

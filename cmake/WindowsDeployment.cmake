@@ -1,0 +1,44 @@
+# The program's folder on Windows, as the installer and the portable zip ship it
+# (`cmake --install BUILD_DIR --prefix FOLDER`):
+#   dosecalc.exe, qt.conf           the program; Qt's paths relative to it
+#   Qt6*.dll, lib*.dll              the Qt libraries and the mingw runtime it links
+#   plugins/platforms, styles       Qt's Windows platform plugin and native style
+#   translations/qtbase_ja.qm       Qt's own texts in Japanese
+#   fonts/                          IPA (P) Gothic, for a Windows without a Japanese Gothic
+#   licenses/                       the program's licence and those of everything shipped with it
+set(qt_bin_dir ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
+set(mingw_runtime_dirs)
+foreach(dll ${DOSECALC_MINGW_RUNTIME})
+  get_filename_component(dir ${dll} DIRECTORY)
+  list(APPEND mingw_runtime_dirs ${dir})
+endforeach()
+
+install(TARGETS dosecalc RUNTIME DESTINATION .)
+
+# Plugins Qt loads at run time, so no link shows them.
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION plugins/platforms)
+install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION plugins/styles)
+
+# The libraries the program and the plugins link, found where Qt and the mingw runtime lie
+# (install(RUNTIME_DEPENDENCIES) is not offered to a cross build; the command under it is).
+install(CODE "set(dosecalc_program \"$<TARGET_FILE:dosecalc>\")
+  set(dosecalc_plugins \"$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>;$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>\")
+  set(dosecalc_library_dirs \"${qt_bin_dir};${mingw_runtime_dirs}\")
+  set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND \"${CMAKE_OBJDUMP}\")")
+install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/WindowsRuntimeLibraries.cmake)
+install(FILES ${PROJECT_SOURCE_DIR}/data/windows/qt.conf DESTINATION .)
+
+# Debian's builds of Qt's translation, of the fonts and of the licences' texts.
+install(FILES /usr/share/qt6/translations/qtbase_ja.qm DESTINATION translations)
+install(FILES /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf
+              /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf
+        DESTINATION fonts)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION licenses RENAME dosecalc.txt)
+install(FILES /usr/share/doc/fonts-ipafont-gothic/copyright DESTINATION licenses RENAME IPA-fonts.txt)
+install(FILES /usr/share/doc/libqt6core6/copyright DESTINATION licenses RENAME Qt.txt)
+install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licenses RENAME LGPL-3.txt)
+install(FILES /usr/share/common-licenses/GPL-3 DESTINATION licenses RENAME GPL-3.txt)
+install(FILES /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright
+        DESTINATION licenses RENAME mingw-w64-gcc-runtime.txt)
+install(FILES /usr/share/doc/mingw-w64-x86-64-dev/copyright
+        DESTINATION licenses RENAME mingw-w64-winpthreads.txt)

@@ -1,0 +1,136 @@
+#!/bin/sh
+# Builds dosecalc for 64-bit Windows on Debian 12 and packages it:
+#   scripts/build-windows.sh [BUILD_DIR]          (default build/windows)
+# 1. Qt for mingw-w64 from Debian's own source package qt6-base, of the version of the host's Qt
+#    tools, and GoogleTest from Debian's googletest sources: built once per machine into the
+#    cache folder $DOSECALC_WINDOWS_CACHE (default ~/.cache/dosecalc-windows), one folder per
+#    version, reused while present;
+# 2. the program (Release, stripped) and the core tests, in BUILD_DIR;
+# 3. BUILD_DIR/dosecalc-setup.exe (NSIS) and BUILD_DIR/dosecalc-windows.zip (portable), holding
+#    the same files: the program, Qt's libraries and plugins, the mingw runtime, Qt's Japanese
+#    translation and the fallback Japanese font with its licence.
+# Needs the packages of scripts/install-deps.sh, including the deb-src entry it adds.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build_dir=$(realpath -m "${1:-$root/build/windows}")
+cache=${DOSECALC_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dosecalc-windows}
+toolchain=$root/cmake/mingw-w64-x86_64.cmake
+jobs=$(nproc)
+
+installed_version() {
+  dpkg-query -W -f='${Version}' "$1"
+}
+
+# The Qt source must be the very version of the host tools (moc, rcc, uic) it is built with.
+qt_version=$(installed_version qt6-base-dev-tools)
+qt_prefix=$cache/qt-$qt_version
+gtest_version=$(installed_version googletest)
+gtest_prefix=$cache/googletest-$gtest_version
+
+mkdir -p "$cache"
+# One build of each at a time on this machine; a second run waits and then reuses it.
+exec 9>"$cache/.lock"
+flock 9
+
+# Runs a step of a build with its output appended to the log; a failing step shows the log's end
+# and ends the script. The log is kept beside the cache's folders.
+logged() {
+  log=$1
+  shift
+  if ! "$@" >>"$log" 2>&1; then
+    tail -n 40 "$log" >&2
+    echo "build-windows: failed: $*; the whole log: $log" >&2
+    exit 1
+  fi
+}
+
+# Qt: the modules the program and its tests use, shared, desktop OpenGL, the libraries Qt bundles
+# (Debian's +dfsg tarball keeps them; only the tablet SDK header is gone).
+# A build that was interrupted goes on where it stopped.
+build_qt() {
+  work=$cache/qt-$qt_version.work
+  log=$cache/qt-$qt_version.log
+  rm -rf "$qt_prefix.partial"
+  echo "Building Qt $qt_version for Windows into $qt_prefix (once per machine, about 20 min on 2 idle cores; log: $log)"
+  if [ ! -f "$work/src.extracted" ]; then
+    rm -rf "$work"
+    mkdir -p "$work"
+    : >"$log"
+    logged "$log" sh -c 'cd "$1" && apt-get source --only-source --download-only -q "qt6-base=$2" &&
+      dpkg-source -x ./*.dsc src' sh "$work" "$qt_version"
+    touch "$work/src.extracted"
+  fi
+  logged "$log" cmake -S "$work/src" -B "$work/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$qt_prefix.partial" \
+    -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DBUILD_SHARED_LIBS=ON \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+    -DINPUT_opengl=desktop \
+    -DFEATURE_tabletevent=OFF \
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
+    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF \
+    -DFEATURE_direct2d=OFF \
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF \
+    -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF -DFEATURE_system_doubleconversion=OFF
+  logged "$log" cmake --build "$work/build" --parallel "$jobs"
+  logged "$log" cmake --install "$work/build"
+  mv "$qt_prefix.partial" "$qt_prefix"
+  rm -rf "$work"
+}
+
+build_gtest() {
+  work=$cache/googletest-$gtest_version.work
+  log=$cache/googletest-$gtest_version.log
+  rm -rf "$work" "$gtest_prefix.partial"
+  : >"$log"
+  echo "Building GoogleTest $gtest_version for Windows into $gtest_prefix"
+  logged "$log" cmake -S /usr/src/googletest -B "$work" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$gtest_prefix.partial" \
+    -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=ON
+  logged "$log" cmake --build "$work" --parallel "$jobs"
+  logged "$log" cmake --install "$work"
+  mv "$gtest_prefix.partial" "$gtest_prefix"
+  rm -rf "$work"
+}
+
+[ -d "$qt_prefix" ] || build_qt
+[ -d "$gtest_prefix" ] || build_gtest
+flock -u 9
+
+echo "Building dosecalc for Windows in $build_dir"
+cmake -S "$root" -B "$build_dir" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_PREFIX_PATH="$qt_prefix;$gtest_prefix" \
+  -DQT_HOST_PATH=/usr \
+  -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DDOSECALC_WERROR=ON -DDOSECALC_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build_dir" --parallel "$jobs"
+
+# The program's folder, stripped, as both packages ship it.
+folder=$build_dir/dosecalc
+rm -rf "$folder"
+cmake --install "$build_dir" --prefix "$folder" >/dev/null
+find "$folder" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
+
+# The uninstaller deletes exactly these files and then the folders, deepest first.
+uninstall_list=$build_dir/uninstall-list.nsh
+(cd "$folder" &&
+  find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|' &&
+  find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|') >"$uninstall_list"
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
+rm -f "$build_dir/dosecalc-setup.exe" "$build_dir/dosecalc-windows.zip"
+makensis -V2 -INPUTCHARSET UTF8 \
+  -DFOLDER="$folder" -DUNINSTALL_LIST="$uninstall_list" -DICON="$build_dir/dosecalc.ico" \
+  -DVERSION="$version" -DOUTFILE="$build_dir/dosecalc-setup.exe" "$root/data/windows/dosecalc.nsi"
+(cd "$build_dir" && zip -q -r -9 dosecalc-windows.zip dosecalc)
+
+for package in dosecalc-setup.exe dosecalc-windows.zip; do
+  echo "Wrote $build_dir/$package ($(du -k "$build_dir/$package" | cut -f1) KiB)"
+done
