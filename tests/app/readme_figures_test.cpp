@@ -3,6 +3,8 @@
 #include "dose_calculation.h"
 #include "verdict.h"
 
+#include <QString>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,24 +21,6 @@
 namespace {
 
 using dosecalc::DoseTerm;
-
-std::string utf8(std::u16string_view text)
-{
-    std::string out;
-    for (const char16_t c : text) { // the headlines are all in the Basic Multilingual Plane
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
 
 // The coefficient in mSv per Bq the program applies to one Bq of a nuclide on a route, taken from
 // the term a year of it makes.
@@ -129,8 +113,8 @@ TEST(ReadmeFigures, CoefficientsAndLevelsAreThoseOfTheProgram)
             }
             EXPECT_EQ(bounds->lower.has_value(), level > 0) << line;
             EXPECT_EQ(bounds->upper.has_value(), level < dosecalc::verdictLevelCount - 1) << line;
-            EXPECT_EQ(cells[2],
-                      utf8(dosecalc::verdictRows[static_cast<std::size_t>(level)].headline))
+            EXPECT_EQ(QString::fromStdString(cells[2]).toStdU16String(),
+                      dosecalc::verdictRows[static_cast<std::size_t>(level)].headline)
                 << line;
         }
     }
