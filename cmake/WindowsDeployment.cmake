@@ -24,6 +24,7 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION plugins/s
 install(CODE "set(dosecalc_program \"$<TARGET_FILE:dosecalc>\")
   set(dosecalc_plugins \"$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>;$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>\")
   set(dosecalc_library_dirs \"${qt_bin_dir};${mingw_runtime_dirs}\")
+  set(dosecalc_link_dir \"${CMAKE_BINARY_DIR}/runtime-library-links\")
   set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND \"${CMAKE_OBJDUMP}\")")
 install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/WindowsRuntimeLibraries.cmake)
 install(FILES ${PROJECT_SOURCE_DIR}/data/windows/qt.conf DESTINATION .)

@@ -172,15 +172,21 @@ def main():
 
     xdotool("mousemove", origin[0] + EDT_BQ_I[0], origin[1] + EDT_BQ_I[1], "click", "1")
     xdotool("key", "alt+F4")
+    # The launcher may end before the program does (a shortcut is opened, not waited for), and
+    # the uninstaller cannot delete the files of a program still running.
+    running = lambda: subprocess.run(["pgrep", "-f", r"dosecalc\.exe"], capture_output=True).returncode == 0
+    check(wait_for(lambda: find_window() is None and not running(), 30),
+          "Alt+F4 closes the window and the program ends")
     try:
-        check(program.wait(30) == 0, "Alt+F4 closes the window and the program ends with status 0")
+        check(program.wait(30) == 0, "the Start-menu entry's launch ends with status 0")
     except subprocess.TimeoutExpired:
-        check(False, "Alt+F4 closes the window and the program ends")
+        check(False, "the Start-menu entry's launch ends")
 
     wine(str(folder / "uninstall.exe"), "/S")
     # The uninstaller runs on from a copy of itself, so its end is seen in what it removes.
     gone = wait_for(lambda: not folder.exists() and not shortcut.exists(), 60)
-    check(gone, "the uninstaller removes the folder and the Start-menu entry")
+    left = [str(p.relative_to(user)) for p in [folder, *folder.rglob("*"), shortcut] if p.exists()]
+    check(gone, f"the uninstaller removes the folder and the Start-menu entry (left: {left})")
     check(registry_key(prefix, UNINSTALL_KEY) == "", "and the entry among the installed programs")
 
 
