@@ -110,6 +110,8 @@ launcher=""
 if command -v ccache >/dev/null 2>&1; then
   launcher="-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
 fi
+# Paths under the tree are hashed relative to it, so clones in other folders share the cache.
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
 # shellcheck disable=SC2086
 cmake -S "$root" -B "$build_dir" -G Ninja $launcher \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
