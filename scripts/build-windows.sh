@@ -53,7 +53,7 @@ build_qt() {
   work=$cache/qt-$qt_version.work
   log=$cache/qt-$qt_version.log
   rm -rf "$qt_prefix.partial"
-  echo "Building Qt $qt_version for Windows into $qt_prefix (once per machine, about 20 min on 2 idle cores; log: $log)"
+  echo "Building Qt $qt_version for Windows into $qt_prefix (once per machine, about 30 min on 2 idle cores; log: $log)"
   if [ ! -f "$work/src.extracted" ]; then
     rm -rf "$work"
     mkdir -p "$work"

@@ -15,7 +15,7 @@ packages="
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
   desktop-file-utils appstream dpkg-dev file
   g++-mingw-w64-x86-64-posix qt6-base-dev-tools qt6-translations-l10n googletest
-  wine wine64 nsis icoutils zip python3-pil xclip
+  wine wine64 nsis icoutils zip python3-pil xclip procps
 "
 
 # The Windows build compiles Qt from Debian's source package qt6-base, so apt needs the source

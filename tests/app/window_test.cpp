@@ -60,7 +60,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         // The panel's first paint asks for the first frame; the tests count the ticks' frames.
         ASSERT_TRUE(QTest::qWaitFor([] { return !recordedFrames().empty(); }, 5000));
-        firstFrames = recordedFrames();
         recordedFrames().clear();
     }
 
@@ -116,7 +115,6 @@ protected:
     std::unique_ptr<TMainForm> form;
     QTimer* timer = nullptr;
     bool timerWasActive = false;
-    std::vector<RecordedFrame> firstFrames; // drawn before the first tick
 };
 
 TEST_F(Window, StartsWithTheLayoutsTextsAndDefaults)
@@ -713,20 +711,6 @@ TEST_F(Window, NumbersFollowTheUsersLocale)
     type("EdtSv", QStringLiteral("2.5"));
     calculate();
     EXPECT_EQ(label("lblSv")->text(), QStringLiteral(" 21.90"));
-}
-
-TEST_F(Window, TheFirstFrameComesWithTheWindowNotATickLater)
-{
-    // Drawn once, when the panel is first painted, as a tick would draw angle 0 of the start face.
-    ASSERT_EQ(firstFrames.size(), 1U);
-    const RecordedFrame& first = firstFrames.front();
-    EXPECT_EQ(first.surface, &form->renderSurface());
-    expectStartSceneFrame(first, 0);
-    EXPECT_EQ(form->currentAngle(), 0);
-    // Later paints draw nothing: the ticks make the frames.
-    form->repaint();
-    child<QWidget>("Panel_V")->repaint();
-    EXPECT_TRUE(recordedFrames().empty());
 }
 
 TEST_F(Window, EachTickAdvancesTheAngleAndDrawsTheCurrentScene)
