@@ -96,54 +96,28 @@ TEST(ShiftedAndResizedFaces, WhereThePartsGoHowLargeTheyAreAndTheInnerShapesStay
         std::int32_t angle;
         std::vector<Place> places;
     };
-    for (const Case& c : {Case{drawFace35,
-                               0,
-                               {{6, -9, 0, 2},
-                                {-6, -9, 0, 2},
-                                {6, -9, -2, 0.5},
-                                {-6, -9, -2, 0.5},
-                                {0, -7.5, -2, 2},
-                                {0, -5, -1.2, 2},
-                                {0, -6.5, -3, 2},
-                                {0, 0.5, -3.5, 2},
-                                rightInner,
-                                leftInner}},
-                          Case{drawFace34,
-                               0,
-                               {{6, 5, 0, 2},
-                                {-6, 5, 0, 2},
-                                {6, 5, -2, 0.5},
-                                {-6, 5, -2, 0.5},
-                                {0, 3, -2, 2},
-                                {0, 5.5, -1.2, 2},
-                                {0, 4, -3, 2},
-                                {0, 11, -3.5, 2},
-                                rightInner,
-                                leftInner}},
-                          Case{drawFace29,
-                               90,
-                               {{4, -3, 0, 1.3},
-                                {-4, -3, 0, 1.3},
-                                {4.8, -3, -2, 0.2},
-                                {-4.8, -3, -2, 0.2},
-                                {0, -2, -2, 1.1},
-                                {0, -0.5, -1.2, 1.1},
-                                {0, -1.3, -3, 1.1},
-                                {0, 5.2, -3.5, 1.1},
-                                rightInner,
-                                leftInner}},
-                          Case{drawFace30,
-                               270,
-                               {{7.5, -6, 0, 3.5},
-                                {-7.5, -6, 0, 3.5},
-                                {5.6, -6, -3.5, 0.6},
-                                {-5.6, -6, -3.5, 0.6},
-                                {0, -1.6, -2, 2.5},
-                                {0, 1.5, -1.2, 2.5},
-                                {0, 3, -3, 2.5},
-                                {0, 10.3, -3.5, 2.5},
-                                rightInner,
-                                leftInner}}}) {
+    // Each face's parts, their places and sizes four to a row.
+    // clang-format off
+    const Case cases[] = {
+        {drawFace35, 0, {
+            {6, -9, 0, 2}, {-6, -9, 0, 2}, {6, -9, -2, 0.5}, {-6, -9, -2, 0.5},
+            {0, -7.5, -2, 2}, {0, -5, -1.2, 2}, {0, -6.5, -3, 2}, {0, 0.5, -3.5, 2},
+            rightInner, leftInner}},
+        {drawFace34, 0, {
+            {6, 5, 0, 2}, {-6, 5, 0, 2}, {6, 5, -2, 0.5}, {-6, 5, -2, 0.5},
+            {0, 3, -2, 2}, {0, 5.5, -1.2, 2}, {0, 4, -3, 2}, {0, 11, -3.5, 2},
+            rightInner, leftInner}},
+        {drawFace29, 90, {
+            {4, -3, 0, 1.3}, {-4, -3, 0, 1.3}, {4.8, -3, -2, 0.2}, {-4.8, -3, -2, 0.2},
+            {0, -2, -2, 1.1}, {0, -0.5, -1.2, 1.1}, {0, -1.3, -3, 1.1}, {0, 5.2, -3.5, 1.1},
+            rightInner, leftInner}},
+        {drawFace30, 270, {
+            {7.5, -6, 0, 3.5}, {-7.5, -6, 0, 3.5}, {5.6, -6, -3.5, 0.6}, {-5.6, -6, -3.5, 0.6},
+            {0, -1.6, -2, 2.5}, {0, 1.5, -1.2, 2.5}, {0, 3, -3, 2.5}, {0, 10.3, -3.5, 2.5},
+            rightInner, leftInner}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
         const Shapes face = drawn(c.drawer, c.angle, true);
         ASSERT_EQ(face.size(), c.places.size());
         for (std::size_t i = 0; i < face.size(); ++i) {
