@@ -23,7 +23,29 @@ installed_version() {
 
 # The Qt source must be the very version of the host tools (moc, rcc, uic) it is built with.
 qt_version=$(installed_version qt6-base-dev-tools)
-qt_prefix=$cache/qt-$qt_version
+
+# Qt: the modules the program and its tests use, shared, desktop OpenGL, the libraries Qt bundles
+# (Debian's +dfsg tarball keeps them; only the tablet SDK header is gone). Without Direct2D, Qt's
+# GUI library leaves out the DirectWrite font database that the platform plugin would link to with
+# DirectWrite 3 on, so DirectWrite 3 is off too: fonts come from GDI, Qt's default on Windows.
+# No timestamps in the DLLs' headers; build paths are mapped in build_qt, so that two machines
+# building the same version get the same bytes.
+qt_options="
+  -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+  -DINPUT_opengl=desktop
+  -DFEATURE_tabletevent=OFF
+  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
+  -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
+  -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF
+  -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
+  -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF -DFEATURE_system_doubleconversion=OFF
+  -DCMAKE_SHARED_LINKER_FLAGS=-Wl,--no-insert-timestamp
+  -DCMAKE_EXE_LINKER_FLAGS=-Wl,--no-insert-timestamp
+"
+# The cache folder is named by the version and these options, so changing them builds Qt again.
+qt_key=$qt_version-$(printf '%s' "$qt_options" | sha256sum | cut -c1-8)
+qt_prefix=$cache/qt-$qt_key
 gtest_version=$(installed_version googletest)
 gtest_prefix=$cache/googletest-$gtest_version
 
@@ -44,14 +66,12 @@ logged() {
   fi
 }
 
-# Qt: the modules the program and its tests use, shared, desktop OpenGL, the libraries Qt bundles
-# (Debian's +dfsg tarball keeps them; only the tablet SDK header is gone). Without Direct2D, Qt's
-# GUI library leaves out the DirectWrite font database that the platform plugin would link to with
-# DirectWrite 3 on, so DirectWrite 3 is off too: fonts come from GDI, Qt's default on Windows.
-# A build that was interrupted goes on where it stopped.
+# Qt's sources come from Debian's archive; the build's file paths are mapped to fixed ones and
+# SOURCE_DATE_EPOCH is the source package's date. A build that was interrupted goes on where it
+# stopped.
 build_qt() {
-  work=$cache/qt-$qt_version.work
-  log=$cache/qt-$qt_version.log
+  work=$cache/qt-$qt_key.work
+  log=$cache/qt-$qt_key.log
   rm -rf "$qt_prefix.partial"
   echo "Building Qt $qt_version for Windows into $qt_prefix (once per machine, about 30 min on 2 idle cores; log: $log)"
   if [ ! -f "$work/src.extracted" ]; then
@@ -62,21 +82,17 @@ build_qt() {
       dpkg-source -x ./*.dsc src' sh "$work" "$qt_version"
     touch "$work/src.extracted"
   fi
+  SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$work/src/debian/changelog" -S Timestamp)
+  export SOURCE_DATE_EPOCH
+  prefix_map="-ffile-prefix-map=$work/src=/usr/src/qt6-base -ffile-prefix-map=$work/build=/usr/src/qt6-base/build"
+  # shellcheck disable=SC2086
   logged "$log" cmake -S "$work/src" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$qt_prefix.partial" \
     -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DBUILD_SHARED_LIBS=ON \
-    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
-    -DINPUT_opengl=desktop \
-    -DFEATURE_tabletevent=OFF \
-    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
-    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF \
-    -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
-    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF \
-    -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF -DFEATURE_system_doubleconversion=OFF
+    -DCMAKE_C_FLAGS="$prefix_map" -DCMAKE_CXX_FLAGS="$prefix_map" \
+    $qt_options
   logged "$log" cmake --build "$work/build" --parallel "$jobs"
   logged "$log" cmake --install "$work/build"
   mv "$qt_prefix.partial" "$qt_prefix"
