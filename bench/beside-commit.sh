@@ -13,7 +13,7 @@ commit=$(git -C "$root" rev-parse --short "$1")
 rounds=$2
 benchmark=$3
 shift 3
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" run test
 . "$root/bench/machine.sh"
 
 build_commit_release "$commit"

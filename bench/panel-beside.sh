@@ -10,7 +10,7 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 commit=$(git -C "$root" rev-parse --short "${1:-49212a4}")
 seconds=${2:-30}
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" run test
 . "$root/bench/machine.sh"
 
 build_commit_release "$commit"

@@ -6,7 +6,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/bench}
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" run test
 . "$root/bench/machine.sh"
 build_release "$build"
 xvfb="$root/tests/run-with-xvfb.sh"

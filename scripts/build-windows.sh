@@ -9,9 +9,10 @@
 # 3. BUILD_DIR/dosecalc-setup.exe (NSIS) and BUILD_DIR/dosecalc-windows.zip (portable), holding
 #    the same files: the program, Qt's libraries and plugins, the mingw runtime, Qt's Japanese
 #    translation and the fallback Japanese font with its licence.
-# Needs the packages of scripts/install-deps.sh, including the deb-src entry it adds.
+# Installs what it needs first (scripts/install-deps.sh windows).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh" windows
 build_dir=$(realpath -m "${1:-$root/build/windows}")
 cache=${DOSECALC_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dosecalc-windows}
 toolchain=$root/cmake/mingw-w64-x86_64.cmake

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Configures and builds the project: scripts/build.sh BUILD_DIR [extra CMake arguments...]
-# Compiles through ccache where it is installed (scripts/install-deps.sh installs it), so that a
+# Compiles through ccache where it is installed (scripts/install-deps.sh test installs it), so that a
 # build from an empty folder costs little once the cache (~/.cache/ccache) has seen the sources.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)

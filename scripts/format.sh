@@ -6,7 +6,7 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 clang_format=clang-format-14
 if ! command -v "$clang_format" >/dev/null 2>&1; then
-  echo "format.sh: $clang_format is missing (scripts/install-deps.sh installs it)" >&2
+  echo "format.sh: $clang_format is missing (scripts/install-deps.sh test installs it)" >&2
   exit 1
 fi
 cd "$root"

@@ -1,33 +1,63 @@
 #!/bin/sh
-# Installs every Debian 12 package the project needs to build, run and test.
+# Installs the Debian 12 packages of the named sets that are missing:
+#   scripts/install-deps.sh SET...
+#   run      building and running the program (scripts/start.sh)
+#   test     the test suite, sanitizers, fuzzer, benchmarks, Wayland, desktop and release checks
+#   windows  the Windows build and its tests under Wine (scripts/build-windows.sh); also adds
+#            deb-src entries to apt's sources, since Qt for Windows is built from Debian's source
 # Idempotent: when everything is present it changes nothing and needs no root.
 set -eu
 
-packages="
-  g++ cmake ninja-build ccache pkg-config make git
-  qt6-base-dev qt6-wayland qt6-translations-l10n weston
+usage="usage: scripts/install-deps.sh SET... (SET: run, test, windows)"
+
+run_packages="
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-wayland qt6-translations-l10n
   libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libegl-mesa0 libglx-mesa0
-  libpng-dev
-  fonts-ipafont-gothic
+  libpng-dev fonts-ipafont-gothic
+"
+test_packages="
+  ccache make git file weston
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format-14
   xvfb xauth x11-utils xdotool
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
-  desktop-file-utils appstream dpkg-dev file
-  g++-mingw-w64-x86-64-posix qt6-base-dev-tools qt6-translations-l10n googletest
-  wine wine64 nsis icoutils zip python3-pil xclip procps
+  desktop-file-utils appstream dpkg-dev lintian diffoscope-minimal
+"
+windows_packages="
+  cmake ninja-build dpkg-dev
+  g++-mingw-w64-x86-64-posix qt6-base-dev-tools qt6-translations-l10n googletest fonts-ipafont-gothic
+  nsis icoutils zip
+  wine wine64 xvfb xauth xdotool xclip python3 python3-pil procps
 "
 
-# The Windows build compiles Qt from Debian's source package qt6-base, so apt needs the source
-# entries beside the machine's Debian ones: the same URIs and suites, as deb-src.
+[ $# -gt 0 ] || {
+  echo "$usage" >&2
+  exit 2
+}
+packages=""
 need_sources=""
-if ! grep -qs '^Types:.*deb-src' /etc/apt/sources.list.d/*.sources &&
-  ! grep -qs '^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list; then
-  need_sources=yes
-fi
+for set in "$@"; do
+  case $set in
+  run) packages="$packages $run_packages" ;;
+  test) packages="$packages $test_packages" ;;
+  windows)
+    packages="$packages $windows_packages"
+    # The same URIs and suites as the machine's Debian entries, as deb-src.
+    if ! grep -qs '^Types:.*deb-src' /etc/apt/sources.list.d/*.sources &&
+      ! grep -qs '^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list; then
+      need_sources=yes
+    fi
+    ;;
+  *)
+    echo "install-deps: unknown set '$set'; $usage" >&2
+    exit 2
+    ;;
+  esac
+done
 
 missing=""
-for p in $packages; do
+for p in $(echo "$packages" | tr ' ' '\n' | sort -u); do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
     missing="$missing $p"
   fi
@@ -37,17 +67,17 @@ if [ -z "$missing" ] && [ -z "$need_sources" ]; then
   exit 0
 fi
 
-echo "Installing:$missing${need_sources:+ (and Debian's source entries)}"
 if [ "$(id -u)" -eq 0 ]; then
   as_root=""
 elif command -v sudo >/dev/null 2>&1; then
   as_root="sudo"
 else
-  echo "Packages are missing and this is not root and sudo is not available:$missing" >&2
+  echo "install-deps: missing:$missing${need_sources:+ (and Debian's deb-src entries)}; as root run: $0 $*" >&2
   exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
 if [ -n "$need_sources" ]; then
+  echo "install-deps: adding Debian's deb-src entries to apt's sources (Qt for Windows is built from Debian's source)"
   if [ -f /etc/apt/sources.list.d/debian.sources ]; then
     sed 's/^Types:.*/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
       $as_root tee /etc/apt/sources.list.d/dosecalc-debian-src.sources >/dev/null
@@ -55,7 +85,7 @@ if [ -n "$need_sources" ]; then
     sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | $as_root tee /etc/apt/sources.list.d/dosecalc-debian-src.list >/dev/null
   fi
 fi
-# shellcheck disable=SC2086
+echo "install-deps: installing$missing"
 $as_root apt-get update -q
 if [ -n "$missing" ]; then
   # shellcheck disable=SC2086

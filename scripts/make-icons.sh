@@ -20,7 +20,7 @@ for entry in "$root"/data/*.desktop; do
 done
 
 if [ -z "$snapshot" ]; then
-  "$root/scripts/install-deps.sh"
+  "$root/scripts/install-deps.sh" run
   "$root/scripts/build.sh" "$root/build/release" -DCMAKE_BUILD_TYPE=Release \
     -DDOSECALC_BUILD_TESTS=OFF -DDOSECALC_BUILD_BENCH=OFF
   snapshot=$root/build/release/tools/dosecalc-snapshot

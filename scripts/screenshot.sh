@@ -5,7 +5,7 @@
 # With no output named it writes docs/screenshot.png after a sample calculation.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" run test
 "$root/scripts/build.sh" "$root/build/release" -DCMAKE_BUILD_TYPE=Release \
   -DDOSECALC_BUILD_TESTS=OFF -DDOSECALC_BUILD_BENCH=OFF
 output=${1:-$root/docs/screenshot.png}

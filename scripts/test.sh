@@ -29,7 +29,7 @@ run_suite() {
 }
 
 stage "packages, code format"
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" run test windows
 "$root/scripts/format.sh" --check
 
 stage "build: g++, warnings as errors (build/test)"
