@@ -2,7 +2,8 @@
 # out from the binary by dpkg-shlibdeps; only what no library link shows is listed by hand.
 set(CPACK_PACKAGE_NAME dosecalc)
 set(CPACK_PACKAGE_VENDOR "The dosecalc authors")
-set(CPACK_PACKAGE_CONTACT "The dosecalc authors")
+set(CPACK_PACKAGE_CONTACT "${DOSECALC_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${DOSECALC_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "annual radiation dose calculator (Japanese)")
 set(CPACK_PACKAGE_DESCRIPTION
     "Estimates the radiation dose a person would receive in one year from measured

@@ -1,11 +1,12 @@
 #!/bin/sh
 # Installs the program into a temporary prefix and checks what a desktop finds there, then builds
 # the Debian package and checks its contents and dependencies.
-#   install_test.sh BUILD_DIR APP_ID VERSION
+#   install_test.sh SOURCE_DIR BUILD_DIR APP_ID VERSION
 set -eu
-build_dir=$1
-app_id=$2
-version=$3
+source_dir=$1
+build_dir=$2
+app_id=$3
+version=$4
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -19,11 +20,14 @@ icon_sizes="16 22 24 32 48 64 128 256 512"
 expected_files() {
   echo "bin/dosecalc"
   echo "share/applications/$app_id.desktop"
-  echo "share/doc/dosecalc/LICENSE"
   echo "share/doc/dosecalc/README.md"
+  echo "share/doc/dosecalc/changelog.gz"
+  echo "share/doc/dosecalc/copyright"
   for size in $icon_sizes; do
     echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"
   done
+  echo "share/man/ja/man1/dosecalc.1.gz"
+  echo "share/man/man1/dosecalc.1.gz"
   echo "share/metainfo/$app_id.metainfo.xml"
 }
 expected_files | LC_ALL=C sort >"$work/expected"
@@ -54,7 +58,12 @@ appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli validate-tre
 grep -q "<id>$app_id</id>" "$metainfo" || fail "the metainfo has another id"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
   fail "the metainfo launches another desktop entry"
-grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
+# One version: the newest release in NEWS.md and in the metainfo is the project's, on one date.
+news_release=$(sed -n 's/^## \([^ ]*\) (\(.*\))$/\1 \2/p' "$source_dir/NEWS.md" | head -n1)
+metainfo_release=$(sed -n 's/.*<release version="\([^"]*\)" date="\([^"]*\)".*/\1 \2/p' "$metainfo" | head -n1)
+[ "${news_release%% *}" = "$version" ] || fail "NEWS.md's newest release is '$news_release', not $version"
+[ "$metainfo_release" = "$news_release" ] ||
+  fail "the metainfo's newest release '$metainfo_release' is not NEWS.md's '$news_release'"
 for lang_tag in '<summary xml:lang="ja">' '<p xml:lang="ja">' '<name xml:lang="ja">1年間の被爆量 かんたん計算</name>'; do
   grep -qF "$lang_tag" "$metainfo" || fail "the metainfo lacks $lang_tag"
 done
@@ -103,6 +112,8 @@ else
   diff -u "$work/expected" "$work/packaged" || fail "packaged files differ from the expected set"
   dpkg-deb -x "$deb" "$work/root"
   file -b "$work/root/usr/bin/dosecalc" | grep -q ", stripped" || fail "the packaged program is not stripped"
+  # As Debian would take it: no error and no warning (informational tags are listed, not failed).
+  lintian --fail-on error,warning --display-info "$deb" || fail "lintian reports errors or warnings"
 fi
 
 if [ "$failures" -ne 0 ]; then
