@@ -17,9 +17,16 @@ const char* const snapshotUsage =
 
 namespace {
 
+// Appended piece by piece: g++ 12 at -O3 takes "\"" + std::string(...) for an overlapping copy
+// (-Wrestrict, a false positive of its inliner) and warned in every release build.
 std::string quoted(std::string_view text)
 {
-    return "\"" + std::string(text) + "\"";
+    std::string result;
+    result.reserve(text.size() + 2);
+    result += '"';
+    result += text;
+    result += '"';
+    return result;
 }
 
 std::optional<std::int32_t> parseInteger(std::string_view text)
