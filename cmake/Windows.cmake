@@ -9,6 +9,9 @@ find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets)
 # maybe uninitialised (a false positive of its inliner); the Linux builds keep that warning.
 target_compile_options(dosecalc_warnings INTERFACE -Wno-maybe-uninitialized)
 
+# No link time in the programs' headers, so the same sources give the same bytes.
+add_link_options(-Wl,--no-insert-timestamp)
+
 # The mingw runtime every program of ours needs beside it (C++ library, unwinder, threads).
 set(DOSECALC_MINGW_RUNTIME)
 foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)

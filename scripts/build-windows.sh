@@ -1,19 +1,22 @@
 #!/bin/sh
 # Builds dosecalc for 64-bit Windows on Debian 12 and packages it:
-#   scripts/build-windows.sh [BUILD_DIR]          (default build/windows)
+#   scripts/build-windows.sh [BUILD_DIR [CMAKE_ARGUMENTS...]]      (default build/windows)
 # 1. Qt for mingw-w64 from Debian's own source package qt6-base, of the version of the host's Qt
 #    tools, and GoogleTest from Debian's googletest sources: built once per machine into the
 #    cache folder $DOSECALC_WINDOWS_CACHE (default ~/.cache/dosecalc-windows), one folder per
 #    version, reused while present;
-# 2. the program (Release, stripped) and the core tests, in BUILD_DIR;
-# 3. BUILD_DIR/dosecalc-setup.exe (NSIS) and BUILD_DIR/dosecalc-windows.zip (portable), holding
-#    the same files: the program, Qt's libraries and plugins, the mingw runtime, Qt's Japanese
-#    translation and the fallback Japanese font with its licence.
+# 2. the program (Release, stripped) and the tests (unless -DDOSECALC_BUILD_TESTS=OFF), in BUILD_DIR;
+# 3. BUILD_DIR/dosecalc-VERSION-setup.exe (NSIS) and BUILD_DIR/dosecalc-VERSION-windows.zip
+#    (portable), holding the same files: the program, Qt's libraries and plugins, the mingw
+#    runtime, Qt's Japanese translation and the fallback Japanese fonts with their licences.
+# With SOURCE_DATE_EPOCH set (scripts/release.sh sets it), both carry that time for every file and
+# are the same bytes in every build of the same sources.
 # Installs what it needs first (scripts/install-deps.sh windows).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" windows
 build_dir=$(realpath -m "${1:-$root/build/windows}")
+[ $# -gt 0 ] && shift
 cache=${DOSECALC_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dosecalc-windows}
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 jobs=$(nproc)
@@ -136,7 +139,7 @@ cmake -S "$root" -B "$build_dir" -G Ninja $launcher \
   -DCMAKE_PREFIX_PATH="$qt_prefix;$gtest_prefix" \
   -DQT_HOST_PATH=/usr \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-  -DDOSECALC_WERROR=ON -DDOSECALC_BUILD_BENCH=OFF >/dev/null
+  -DDOSECALC_WERROR=ON -DDOSECALC_BUILD_BENCH=OFF "$@" >/dev/null
 cmake --build "$build_dir" --parallel "$jobs"
 
 # The program's folder, stripped, as both packages ship it.
@@ -145,19 +148,41 @@ rm -rf "$folder"
 cmake --install "$build_dir" --prefix "$folder" >/dev/null
 find "$folder" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
 
-# The uninstaller deletes exactly these files and then the folders, deepest first.
+if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
+  find "$folder" -exec touch --no-dereference --date="@$SOURCE_DATE_EPOCH" {} +
+fi
+
+# The installer writes the folder's files, and the uninstaller deletes exactly these files and then
+# the folders, deepest first; in a fixed order, so the installer's bytes do not follow the order
+# in which the file system lists a folder.
+install_list=$build_dir/install-list.nsh
 uninstall_list=$build_dir/uninstall-list.nsh
-(cd "$folder" &&
-  find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|' &&
-  find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|') >"$uninstall_list"
+(cd "$folder" && find . -type f | LC_ALL=C sort | sed 's|^\./||') >"$build_dir/folder-files"
+awk -v folder="$folder" '{
+  dir = $0
+  if (!sub(/\/[^\/]*$/, "", dir)) dir = ""
+  if (NR == 1 || dir != last) {
+    out = dir
+    gsub(/\//, "\\", out)
+    printf "  SetOutPath \"$INSTDIR%s\"\n", out == "" ? "" : "\\" out
+    last = dir
+  }
+  printf "  File \"%s/%s\"\n", folder, $0
+}' "$build_dir/folder-files" >"$install_list"
+(sed 's|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|' "$build_dir/folder-files" &&
+  (cd "$folder" && find . -mindepth 1 -type d | LC_ALL=C sort -r) |
+  sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|') >"$uninstall_list"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
-rm -f "$build_dir/dosecalc-setup.exe" "$build_dir/dosecalc-windows.zip"
+installer=dosecalc-$version-setup.exe
+zip=dosecalc-$version-windows.zip
+rm -f "$build_dir/$installer" "$build_dir/$zip"
 makensis -V2 -INPUTCHARSET UTF8 \
-  -DFOLDER="$folder" -DUNINSTALL_LIST="$uninstall_list" -DICON="$build_dir/dosecalc.ico" \
-  -DVERSION="$version" -DOUTFILE="$build_dir/dosecalc-setup.exe" "$root/data/windows/dosecalc.nsi"
-(cd "$build_dir" && zip -q -r -9 dosecalc-windows.zip dosecalc)
+  -DINSTALL_LIST="$install_list" -DUNINSTALL_LIST="$uninstall_list" -DICON="$build_dir/dosecalc.ico" \
+  -DVERSION="$version" -DOUTFILE="$build_dir/$installer" "$root/data/windows/dosecalc.nsi"
+# The zip: files only, in the same order, with no extra attributes beyond their (UTC) times.
+(cd "$build_dir" && sed 's|^|dosecalc/|' folder-files | TZ=UTC zip -q -X -D -9 "$zip" -@)
 
-for package in dosecalc-setup.exe dosecalc-windows.zip; do
+for package in "$installer" "$zip"; do
   echo "Wrote $build_dir/$package ($(du -k "$build_dir/$package" | cut -f1) KiB)"
 done

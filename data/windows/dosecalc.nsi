@@ -1,7 +1,8 @@
 ; The Windows installer (scripts/build-windows.sh runs makensis on it):
-;   makensis -INPUTCHARSET UTF8 -DFOLDER=... -DUNINSTALL_LIST=... -DICON=... -DVERSION=...
+;   makensis -INPUTCHARSET UTF8 -DINSTALL_LIST=... -DUNINSTALL_LIST=... -DICON=... -DVERSION=...
 ;            -DOUTFILE=... dosecalc.nsi
-; FOLDER is the program's folder (cmake --install); UNINSTALL_LIST deletes exactly its files.
+; INSTALL_LIST writes the program's folder (cmake --install) file by file; UNINSTALL_LIST deletes
+; exactly those files.
 ; Installs for the current user (no administrator rights): the folder, a Start-menu entry, an
 ; uninstaller and its entry among the installed programs. /S installs silently.
 Unicode true
@@ -39,8 +40,8 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "Copyright (c) 2026 The dosecalc aut
 
 Section
   SetShellVarContext current
+  !include "${INSTALL_LIST}"
   SetOutPath "$INSTDIR"
-  File /r "${FOLDER}\*"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\${APP_NAME}.lnk" "$INSTDIR\dosecalc.exe"
 
