@@ -14,6 +14,8 @@
 #                     cached), the installer and the portable zip           build/windows
 #   windows tests     under Wine: the calculation's tests; the installer and the installed
 #                     program on a private Xvfb, each in a fresh Wine prefix
+#   reproducible      the release files of the commit checked out, built twice in two clones
+#                     (scripts/check-reproducible.sh): the same bytes, or the first file that differs
 # Tests that need a display start their own Xvfb (tests/run-with-xvfb.sh).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -57,5 +59,8 @@ stage "windows build: mingw-w64, Qt for Windows, installer (build/windows)"
 
 stage "windows tests under Wine"
 run_suite "$root/build/windows"
+
+stage "reproducible: the release built twice from two clones of the commit"
+"$root/scripts/check-reproducible.sh"
 
 stage "all stages passed"
