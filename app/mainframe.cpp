@@ -5,6 +5,7 @@
 #include "dose_calculation.h"
 #include "dose_text.h"
 #include "frame_request.h"
+#include "gauge_style.h"
 #include "japanese_fonts.h"
 
 #include <QAccessible>
@@ -210,6 +211,7 @@ void TMainForm::completeLayout()
     describeUnitList(ComboBox2);
     doseDescription = lblSv->accessibleDescription();
     makeCopyable(lblSv);
+    paintBarInHighlightColour(ProgressBar1);
     // The breakdown in the dose's tooltip lines up in columns in a font of fixed-width halves.
     QToolTip::setFont(gothicColumns(breakdownFontSize));
     EdtBq_I->setFocus();
@@ -313,7 +315,7 @@ void TMainForm::Button1Click()
 
 void TMainForm::showVerdict(const dosecalc::Verdict& verdict)
 {
-    // The styles paint the gauge's bar in the highlight colour.
+    // The gauge's bar is painted in its highlight colour under every style (gauge_style.h).
     QPalette gaugePalette = ProgressBar1->palette();
     gaugePalette.setColor(QPalette::Highlight, toQColor(verdict.colour));
     ProgressBar1->setPalette(gaugePalette);

@@ -16,6 +16,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHelpEvent>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -38,8 +39,16 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <tuple>
+#include <utility>
 #include <vector>
+
+// Failures name colours as #rrggbb.
+static void PrintTo(const QColor& colour, std::ostream* out)
+{
+    *out << colour.name().toStdString();
+}
 
 namespace {
 
@@ -84,7 +93,19 @@ protected:
     void type(const char* name, const QString& text) const { edit(name)->setText(text); }
     void calculate() const { QTest::mouseClick(child<QPushButton>("Button1"), Qt::LeftButton); }
     void clear() const { QTest::mouseClick(child<QPushButton>("Button2"), Qt::LeftButton); }
-    QColor gaugeColour() const { return gauge()->palette().color(QPalette::Highlight); }
+    // The gauge as painted, on its middle row: a pixel a few pixels into its filled part (within a
+    // blocky style's first block) and one halfway along the part left empty; an invalid colour for
+    // a part the bar has not.
+    std::pair<QColor, QColor> gaugePainted() const
+    {
+        const QImage bar = gauge()->grab().toImage();
+        const int filled = bar.width() * gauge()->value() / gauge()->maximum();
+        const int inside = qRound(6 * bar.devicePixelRatio());
+        const int row = bar.height() / 2;
+        return {filled > inside ? bar.pixelColor(inside, row) : QColor(),
+                filled < bar.width() ? bar.pixelColor((filled + bar.width()) / 2, row) : QColor()};
+    }
+    QColor gaugeColour() const { return gaugePainted().first; }
 
     // Everything a calculation shows, to compare before and after a refused one.
     struct Shown {
@@ -354,7 +375,9 @@ TEST_F(Window, CalculateShowsDoseVerdictGaugeAndScene)
         calculate();
         EXPECT_EQ(label("lblSv")->text(), c.dose) << c.name;
         EXPECT_EQ(gauge()->value(), c.position) << c.name;
-        EXPECT_EQ(gaugeColour(), c.colour) << c.name;
+        const auto [filled, empty] = gaugePainted();
+        EXPECT_EQ(filled, c.position > 0 ? c.colour : QColor()) << c.name;
+        EXPECT_NE(empty, c.colour) << c.name;
         EXPECT_EQ(label("Label9")->text(), c.headline) << c.name;
         EXPECT_EQ(form->currentScene(), c.scene) << c.name;
         EXPECT_EQ(label("Label21")->text(), prompt) << c.name;
