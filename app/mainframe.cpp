@@ -5,6 +5,7 @@
 #include "dose_calculation.h"
 #include "dose_text.h"
 #include "frame_request.h"
+#include "gauge_style.h"
 #include "japanese_fonts.h"
 
 #include <QAccessible>
@@ -196,6 +197,12 @@ void TMainForm::completeLayout()
             label->adjustSize();
     }
     fitLabelToParent(Label20);
+    // Where the font draws wider than the one the layout was measured with (GDI's bold on Windows
+    // widens "mSv" beyond the window's edge), the window grows to hold every control.
+    const QRect controlsRect = childrenRect();
+    setMinimumSize(minimumSize().expandedTo(
+        QSize(controlsRect.x() + controlsRect.width(), controlsRect.y() + controlsRect.height())));
+    resize(size().expandedTo(minimumSize()));
 
     panelDC.panel = Panel_V;
 
@@ -210,6 +217,7 @@ void TMainForm::completeLayout()
     describeUnitList(ComboBox2);
     doseDescription = lblSv->accessibleDescription();
     makeCopyable(lblSv);
+    paintBarInHighlightColour(ProgressBar1);
     // The breakdown in the dose's tooltip lines up in columns in a font of fixed-width halves.
     QToolTip::setFont(gothicColumns(breakdownFontSize));
     EdtBq_I->setFocus();
@@ -313,7 +321,7 @@ void TMainForm::Button1Click()
 
 void TMainForm::showVerdict(const dosecalc::Verdict& verdict)
 {
-    // The styles paint the gauge's bar in the highlight colour.
+    // The gauge's bar is painted in its highlight colour under every style (gauge_style.h).
     QPalette gaugePalette = ProgressBar1->palette();
     gaugePalette.setColor(QPalette::Highlight, toQColor(verdict.colour));
     ProgressBar1->setPalette(gaugePalette);

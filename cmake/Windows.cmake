@@ -1,7 +1,7 @@
 # The Windows tree, cross-built with mingw-w64 against Qt built for Windows
 # (scripts/build-windows.sh): the program with its icon and version resource, the folder the
-# installer and the portable zip ship (`cmake --install`), and the calculation's tests, which run
-# under Wine. The headless renderer, the tools and the benchmarks are Linux's.
+# installer and the portable zip ship (`cmake --install`), and the calculation's and the window's
+# tests, which run under Wine. The headless renderer, the tools and the benchmarks are Linux's.
 find_package(OpenGL REQUIRED COMPONENTS OpenGL)
 find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets)
 
@@ -47,6 +47,7 @@ include(cmake/WindowsDeployment.cmake)
 if(DOSECALC_BUILD_TESTS)
   enable_testing()
   find_package(GTest REQUIRED)
+  find_package(Qt6 REQUIRED COMPONENTS Test)
   # Every test program runs under Wine, each in a fresh Wine prefix of its own.
   set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/windows/with-wine-prefix.sh wine)
   add_subdirectory(tests)

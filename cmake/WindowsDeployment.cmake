@@ -30,10 +30,11 @@ install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/WindowsRuntimeLibraries.cmake)
 install(FILES ${PROJECT_SOURCE_DIR}/data/windows/qt.conf DESTINATION .)
 
 # Debian's builds of Qt's translation, of the fonts and of the licences' texts.
-install(FILES /usr/share/qt6/translations/qtbase_ja.qm DESTINATION translations)
-install(FILES /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf
-              /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf
-        DESTINATION fonts)
+set(qt_translation /usr/share/qt6/translations/qtbase_ja.qm)
+set(shipped_fonts /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf
+                  /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf)
+install(FILES ${qt_translation} DESTINATION translations)
+install(FILES ${shipped_fonts} DESTINATION fonts)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION licenses RENAME dosecalc.txt)
 install(FILES /usr/share/doc/fonts-ipafont-gothic/copyright DESTINATION licenses RENAME IPA-fonts.txt)
 install(FILES /usr/share/doc/libqt6core6/copyright DESTINATION licenses RENAME Qt.txt)
@@ -43,3 +44,24 @@ install(FILES /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright
         DESTINATION licenses RENAME mingw-w64-gcc-runtime.txt)
 install(FILES /usr/share/doc/mingw-w64-x86-64-dev/copyright
         DESTINATION licenses RENAME mingw-w64-winpthreads.txt)
+
+# A test program that opens the window runs from its build folder with what the program has beside
+# it in its own folder (the licences apart): the Qt libraries it links (Qt's own libraries link
+# nothing else but the mingw runtime and Windows'), the mingw runtime, Qt's platform plugin and
+# native style, qt.conf, Qt's Japanese translation and the IPA fonts.
+function(dosecalc_deploy_beside target)
+  set(folder $<TARGET_FILE_DIR:${target}>)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/plugins/platforms ${folder}/plugins/styles
+            ${folder}/translations ${folder}/fonts
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_RUNTIME_DLLS:${target}> ${DOSECALC_MINGW_RUNTIME}
+            ${folder}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
+            ${folder}/plugins/platforms
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
+            ${folder}/plugins/styles
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/data/windows/qt.conf ${folder}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${qt_translation} ${folder}/translations
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${shipped_fonts} ${folder}/fonts
+    COMMAND_EXPAND_LISTS VERBATIM)
+endfunction()

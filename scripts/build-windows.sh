@@ -5,7 +5,8 @@
 #    tools, and GoogleTest from Debian's googletest sources: built once per machine into the
 #    cache folder $DOSECALC_WINDOWS_CACHE (default ~/.cache/dosecalc-windows), one folder per
 #    version, reused while present;
-# 2. the program (Release, stripped) and the tests (unless -DDOSECALC_BUILD_TESTS=OFF), in BUILD_DIR;
+# 2. the program (Release, stripped), the calculation's and the window's tests (unless
+#    -DDOSECALC_BUILD_TESTS=OFF), in BUILD_DIR;
 # 3. BUILD_DIR/dosecalc-VERSION-setup.exe (NSIS) and BUILD_DIR/dosecalc-VERSION-windows.zip
 #    (portable), holding the same files: the program, Qt's libraries and plugins, the mingw
 #    runtime, Qt's Japanese translation and the fallback Japanese fonts with their licences.

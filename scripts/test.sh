@@ -12,8 +12,9 @@
 #   fuzzing           the calculation for DOSECALC_FUZZ_SECONDS (60) seconds
 #   windows build     mingw-w64, Qt for Windows from Debian's source (built once per machine and
 #                     cached), the installer and the portable zip           build/windows
-#   windows tests     under Wine: the calculation's tests; the installer and the installed
-#                     program on a private Xvfb, each in a fresh Wine prefix
+#   windows tests     under Wine: the calculation's tests; the window's tests at 96 and 144 dpi,
+#                     the installer and the installed program on a private Xvfb; each in a fresh
+#                     Wine prefix
 #   reproducible      the release files of the commit checked out, built twice in two clones
 #                     (scripts/check-reproducible.sh): the same bytes, or the first file that differs
 # Tests that need a display start their own Xvfb (tests/run-with-xvfb.sh).
