@@ -5,7 +5,7 @@
 //     each verdict picture, and beside it the same frame compiled once into a display list and
 //     replayed (glCallList, glFinish): the floor the rasterizer sets for that geometry. The program
 //     itself draws immediately, every tick; the list is only the yardstick. Default 300 timed
-//     frames per picture and way.
+//     frames per picture and way, in rounds in which the two ways take turns.
 //   dosecalc-frame-bench --catalogue [--frames N]
 //     every face type alone and every decoration over face 1, with the angle stepping evenly
 //     through the whole turn over the timed frames (animated figures cost what they cost over a
@@ -13,6 +13,9 @@
 //
 // Prints Markdown tables: the median and the 90th percentile per frame and the median's share of
 // the 70 ms tick (and for the verdict pictures the ratio of the two ways' medians).
+//
+// Both modes keep freed memory in the process (keepFreedMemory), so that every picture is timed
+// as the running window draws it, whatever the run allocated before it.
 #include "catalogue_entries.h"
 #include "frame_request.h"
 #include "offscreen_panel.h"
@@ -20,6 +23,7 @@
 #include "verdict.h"
 
 #include <GL/gl.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <chrono>
@@ -35,7 +39,22 @@ constexpr int panelWidth = 241;
 constexpr int panelHeight = 177;
 constexpr double tickMilliseconds = 70.0;
 constexpr int warmUpFrames = 20;
-constexpr int catalogueRounds = 10;
+constexpr int timingRounds = 10;
+
+// Mesa's rasterizer takes memory in blocks of 64 KiB while it draws and frees it when the draw is
+// done. With glibc's defaults, a young process whose heap ends in that freed memory hands it back
+// to the kernel (trims the heap) and faults it in afresh at the next draw: 270 to 500 page faults
+// a frame, kernel time that no draw pays once something that stays lies above it in the heap.
+// Which pictures paid depended on what the run had allocated before them; mostly it was the first,
+// the start face, timed at 3 times its own display-list replay. The window, its heap long in use,
+// takes about 30 page faults a tick in all. Here the heap is never trimmed and blocks up to 32 MiB
+// come from it rather than from mappings of their own, so that every frame draws in memory the
+// process already has, as the window's frames do.
+void keepFreedMemory()
+{
+    mallopt(M_TRIM_THRESHOLD, -1);
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+}
 
 struct Picture {
     std::string name;
@@ -76,18 +95,6 @@ Timing summarise(std::vector<double> ms)
         return ms[static_cast<std::size_t>(q * static_cast<double>(ms.size() - 1))];
     };
     return {at(0.5), at(0.9)};
-}
-
-// Times `frames` calls of draw() after warm-up calls (as many as are timed, up to warmUpFrames).
-template <class Draw>
-Timing timeFrames(int frames, Draw draw)
-{
-    for (int i = 0; i < std::min(warmUpFrames, frames); ++i)
-        timeFrame(draw);
-    std::vector<double> ms;
-    for (int i = 0; i < frames; ++i)
-        ms.push_back(timeFrame(draw));
-    return summarise(std::move(ms));
 }
 
 // Pixels whose channels differ by more than a few steps (the pole of each sphere varies from run
@@ -131,15 +138,6 @@ Options optionsFromArguments(int argc, char* argv[])
     return options;
 }
 
-void describeRenderer(const headless::OffscreenPanel& panel, int frames, const char* per)
-{
-    const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    std::printf(
-        "Renderer: %s, OpenGL %s; %d x %d; %d timed frames per %s, after %d warm-up frames\n\n",
-        panel.renderer().c_str(), version != nullptr ? version : "?", panelWidth, panelHeight,
-        frames, per, std::min(warmUpFrames, frames));
-}
-
 bool glReportedError(const std::string& what)
 {
     if (glGetError() == GL_NO_ERROR)
@@ -148,42 +146,84 @@ bool glReportedError(const std::string& what)
     return true;
 }
 
+// Each picture is timed both ways in rounds over all the pictures, a tenth of its frames a round
+// and way, so that a busy spell of a shared machine falls on every picture and on both ways alike.
 int benchVerdictPictures(int frames)
 {
     headless::OffscreenPanel panel(panelWidth, panelHeight);
     Toge& surface = panel.surface();
-    describeRenderer(panel, frames, "picture and way");
+    const int rounds = std::min(timingRounds, frames);
+    const int warmUp = std::min(warmUpFrames, frames);
+    const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
     std::printf(
-        "| picture | face, A, B | immediate median | p90 | share of 70 ms tick | display list median | p90 | immediate / list | pixels that differ |\n");
-    std::printf("|---|---|---|---|---|---|---|---|---|\n");
+        "Renderer: %s, OpenGL %s; %d x %d; %d timed frames per picture and way in %d rounds over "
+        "the pictures, the ways taking turns, after %d warm-up frames of each; freed memory kept "
+        "in the process\n\n",
+        panel.renderer().c_str(), version != nullptr ? version : "?", panelWidth, panelHeight,
+        frames, rounds, warmUp);
 
-    int status = 0;
+    struct Row {
+        Picture picture;
+        FrameRequest request;
+        GLuint list = 0;
+        std::vector<double> immediate; // ms
+        std::vector<double> replayed;  // ms
+    };
+    std::vector<Row> rows;
     for (const Picture& picture : verdictPictures()) {
         FrameRequest request; // the tick's frame: decorC 45, 14 zero bands, threshold 60
         request.faceType = picture.scene.faceType;
         request.decorA = picture.scene.decorA;
         request.decorB = picture.scene.decorB;
         request.angle = 1;
-
-        const Timing immediate = timeFrames(frames, [&] { setupFrame(surface, request); });
-        const headless::Image drawn = panel.readPixels();
-
         const GLuint list = glGenLists(1);
         glNewList(list, GL_COMPILE);
         setupFrame(surface, request);
         glEndList();
-        const Timing replayed = timeFrames(frames, [&] { glCallList(list); });
-        const headless::Image replayedImage = panel.readPixels();
-        glDeleteLists(list, 1);
+        rows.push_back({picture, request, list, {}, {}});
+    }
+    const auto immediately = [&surface](const Row& row) {
+        return [&surface, &row] { setupFrame(surface, row.request); };
+    };
+    const auto fromTheList = [](const Row& row) { return [&row] { glCallList(row.list); }; };
 
-        if (glReportedError(picture.name))
-            status = 1;
+    int status = 0;
+    for (const Row& row : rows)
+        for (int i = 0; i < warmUp; ++i) {
+            timeFrame(immediately(row));
+            timeFrame(fromTheList(row));
+        }
+    for (int round = 0; round < rounds; ++round)
+        for (Row& row : rows) {
+            const int count = (round + 1) * frames / rounds - round * frames / rounds;
+            timeFrame(immediately(row)); // untimed: the first frame after other drawing
+            for (int i = 0; i < count; ++i)
+                row.immediate.push_back(timeFrame(immediately(row)));
+            timeFrame(fromTheList(row));
+            for (int i = 0; i < count; ++i)
+                row.replayed.push_back(timeFrame(fromTheList(row)));
+            if (glReportedError(row.picture.name))
+                status = 1;
+        }
+
+    std::printf(
+        "| picture | face, A, B | immediate median | p90 | share of 70 ms tick | display list median | p90 | immediate / list | pixels that differ |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|\n");
+    for (Row& row : rows) {
+        timeFrame(immediately(row));
+        const headless::Image drawn = panel.readPixels();
+        timeFrame(fromTheList(row));
+        const headless::Image replayedImage = panel.readPixels();
+        glDeleteLists(row.list, 1);
+        const Timing immediate = summarise(std::move(row.immediate));
+        const Timing replayed = summarise(std::move(row.replayed));
+        const dosecalc::SceneSelectors& scene = row.picture.scene;
         std::printf(
             "| %s | %d, %d, %d | %.2f ms | %.2f ms | %.1f %% | %.2f ms | %.2f ms | %.2f | %d |\n",
-            picture.name.c_str(), picture.scene.faceType, picture.scene.decorA,
-            picture.scene.decorB, immediate.median, immediate.p90,
-            100.0 * immediate.median / tickMilliseconds, replayed.median, replayed.p90,
-            immediate.median / replayed.median, differingPixels(drawn, replayedImage));
+            row.picture.name.c_str(), scene.faceType, scene.decorA, scene.decorB, immediate.median,
+            immediate.p90, 100.0 * immediate.median / tickMilliseconds, replayed.median,
+            replayed.p90, immediate.median / replayed.median,
+            differingPixels(drawn, replayedImage));
     }
     return status;
 }
@@ -194,12 +234,13 @@ int benchCatalogue(int frames)
 {
     headless::OffscreenPanel panel(panelWidth, panelHeight);
     Toge& surface = panel.surface();
-    const int rounds = std::min(catalogueRounds, frames);
+    const int rounds = std::min(timingRounds, frames);
     const int warmUp = std::min(warmUpFrames, frames);
     const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
     std::printf(
         "Renderer: %s, OpenGL %s; %d x %d; %d timed frames per entry in %d rounds over the catalogue, "
-        "after %d warm-up frames of every entry; the angle steps evenly through one turn\n\n",
+        "after %d warm-up frames of every entry; the angle steps evenly through one turn; freed "
+        "memory kept in the process\n\n",
         panel.renderer().c_str(), version != nullptr ? version : "?", panelWidth, panelHeight,
         frames, rounds, warmUp);
     const std::vector<CatalogueEntry> entries = catalogueEntries();
@@ -248,6 +289,7 @@ int benchCatalogue(int frames)
 int main(int argc, char* argv[])
 {
     const Options options = optionsFromArguments(argc, argv);
+    keepFreedMemory();
     return options.catalogue ? benchCatalogue(options.frames)
                              : benchVerdictPictures(options.frames);
 }

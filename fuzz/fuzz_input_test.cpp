@@ -10,6 +10,7 @@
 namespace {
 
 struct Decoding {
+    const char* name;
     std::string bytes;
     std::u16string text;
 };
@@ -26,20 +27,22 @@ TEST_P(Utf8Decoding, GivesTheTextWithOneReplacementPerIllFormedPart)
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Sequences, Utf8Decoding,
-    ::testing::Values(Decoding{"12.5", u"12.5"},
-                      Decoding{"\xEF\xBC\x91\xEF\xBC\x8E", u"１．"},        // full-width digit, point
-                      Decoding{"\xE3\x80\x80\xC2\xA0", u"\u3000\u00A0"},   // ideographic, no-break space
-                      Decoding{"\xF0\x9F\x98\x80", u"\U0001F600"},         // a surrogate pair
-                      Decoding{std::string("1\0" "2", 3), std::u16string(u"1\0" u"2", 3)},
-                      Decoding{"\xFF" "1", u"\uFFFD" u"1"},                 // no lead byte
-                      Decoding{"\x80\x80", u"\uFFFD\uFFFD"},               // stray continuations
-                      Decoding{"\xC3", u"\uFFFD"},                         // cut short at the end
-                      Decoding{"\xE3\x80" "1", u"\uFFFD" u"1"},             // cut short: one for both
-                      Decoding{"\xF0\x9F\x98", u"\uFFFD"},
-                      Decoding{"\xC0\xAF", u"\uFFFD\uFFFD"},               // overlong '/'
-                      Decoding{"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},     // overlong, three bytes
-                      Decoding{"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},     // an encoded surrogate
-                      Decoding{"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"})); // above U+10FFFF
+    ::testing::Values(
+        Decoding{"AsciiNumber", "12.5", u"12.5"},
+        Decoding{"FullWidthDigitAndPoint", "\xEF\xBC\x91\xEF\xBC\x8E", u"１．"},
+        Decoding{"IdeographicAndNoBreakSpace", "\xE3\x80\x80\xC2\xA0", u"\u3000\u00A0"},
+        Decoding{"FourBytesToASurrogatePair", "\xF0\x9F\x98\x80", u"\U0001F600"},
+        Decoding{"NulBetweenDigits", std::string("1\0" "2", 3), std::u16string(u"1\0" u"2", 3)},
+        Decoding{"ByteFFLeadsNoSequence", "\xFF" "1", u"\uFFFD" u"1"},
+        Decoding{"LoneContinuationBytes", "\x80\x80", u"\uFFFD\uFFFD"},
+        Decoding{"TwoByteSequenceCutAtTheEnd", "\xC3", u"\uFFFD"},
+        Decoding{"CutShortThreeByteSequenceIsOneReplacement", "\xE3\x80" "1", u"\uFFFD" u"1"},
+        Decoding{"FourByteSequenceCutAtTheEnd", "\xF0\x9F\x98", u"\uFFFD"},
+        Decoding{"OverlongSlash", "\xC0\xAF", u"\uFFFD\uFFFD"},
+        Decoding{"OverlongSlashInThreeBytes", "\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},
+        Decoding{"EncodedSurrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
+        Decoding{"AboveU10FFFF", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"}),
+    [](const auto& test) { return std::string(test.param.name); });
 // clang-format on
 
 fuzzinput::PressOfCalculate split(const std::string& bytes)

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace {
@@ -13,6 +14,7 @@ constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 constexpr double inf = std::numeric_limits<double>::infinity();
 
 struct ConditionCase {
+    const char* name;
     double value;
     double conditioned;
     bool flips;
@@ -32,12 +34,22 @@ TEST_P(BandConditioning, ClampsAndFlipsTheSign)
 
 INSTANTIATE_TEST_SUITE_P(
     Values, BandConditioning,
-    ::testing::Values(ConditionCase{150, 100, false}, ConditionCase{-150, -100, false},
-                      ConditionCase{nan, -100, false}, ConditionCase{inf, 100, false},
-                      ConditionCase{-inf, -100, false}, ConditionCase{100, 100, false},
-                      ConditionCase{-100, -100, false}, ConditionCase{0.5, 0.5, true},
-                      ConditionCase{-0.99, -0.99, true}, ConditionCase{0.0, 0.0, true},
-                      ConditionCase{1.0, 1.0, false}, ConditionCase{-1.0, -1.0, false}));
+    ::testing::Values(
+        // Values beyond 100 either way are clamped to it; what is not a number counts as -100.
+        ConditionCase{"AboveHundredClamped", 150, 100, false},
+        ConditionCase{"BelowMinusHundredClamped", -150, -100, false},
+        ConditionCase{"NanToMinusHundred", nan, -100, false},
+        ConditionCase{"InfinityToHundred", inf, 100, false},
+        ConditionCase{"MinusInfinityToMinusHundred", -inf, -100, false},
+        ConditionCase{"HundredKept", 100, 100, false},
+        ConditionCase{"MinusHundredKept", -100, -100, false},
+        // Values strictly between -1 and 1 are kept and flip their band's sign.
+        ConditionCase{"HalfFlipsTheSign", 0.5, 0.5, true},
+        ConditionCase{"JustAboveMinusOneFlipsTheSign", -0.99, -0.99, true},
+        ConditionCase{"ZeroFlipsTheSign", 0.0, 0.0, true},
+        ConditionCase{"OneKeepsTheSign", 1.0, 1.0, false},
+        ConditionCase{"MinusOneKeepsTheSign", -1.0, -1.0, false}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(BandConditioning, TheTicksZeroBandsFlipTheirSignsEveryFrame)
 {

@@ -4,6 +4,8 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 // Face type 1's elements, written out from its table for bandFeatures 0.
@@ -53,7 +55,8 @@ TEST_P(FaceOneAtAngle, DrawsTheTemplateExcited)
         shapesMatch(drawRecorded(drawFace1, excitedCall(GetParam())), faceOne(GetParam(), true)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Angles, FaceOneAtAngle, ::testing::Values(0, 1, 90, 180, 270, 359));
+INSTANTIATE_TEST_SUITE_P(Angles, FaceOneAtAngle, ::testing::Values(0, 1, 90, 180, 270, 359),
+                         [](const auto& test) { return "Angle" + std::to_string(test.param); });
 
 TEST(FaceOne, PupilsSwingInMirrorImageAndTheMouthBreathes)
 {
