@@ -133,11 +133,17 @@ if command -v ccache >/dev/null 2>&1; then
 fi
 # Paths under the tree are hashed relative to it, so clones in other folders share the cache.
 export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+# Qt is found through a link in the build folder, so the linker is given its import libraries by
+# paths relative to the build: ld orders a program's imported DLLs by the file names of their
+# import libraries, and an absolute path would put Qt's before or after the system's depending on
+# where the cache lies.
+mkdir -p "$build_dir"
+ln -sfn "$qt_prefix" "$build_dir/qt"
 # shellcheck disable=SC2086
 cmake -S "$root" -B "$build_dir" -G Ninja $launcher \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_PREFIX_PATH="$qt_prefix;$gtest_prefix" \
+  -DCMAKE_PREFIX_PATH="$build_dir/qt;$gtest_prefix" \
   -DQT_HOST_PATH=/usr \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DDOSECALC_WERROR=ON -DDOSECALC_BUILD_BENCH=OFF "$@" >/dev/null

@@ -8,7 +8,7 @@
 #   SHA256SUMS                      their checksums, for sha256sum -c
 # Every file carries the commit's time (SOURCE_DATE_EPOCH) and no build path, so every run on the
 # same commit writes the same bytes, wherever the tree lies (scripts/check-reproducible.sh).
-# The release trees are build/release-linux and build/release-windows.
+# The release trees, build/release-linux and build/release-windows, are built from empty folders.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 usage="usage: scripts/release.sh [OUTDIR]"
@@ -32,12 +32,13 @@ SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
 export SOURCE_DATE_EPOCH
 
 linux_build=$root/build/release-linux
+windows_build=$root/build/release-windows
+rm -rf "$linux_build" "$windows_build"
 "$root/scripts/build.sh" "$linux_build" -DCMAKE_BUILD_TYPE=Release -DDOSECALC_BUILD_TESTS=OFF \
   -DDOSECALC_BUILD_BENCH=OFF >/dev/null
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$linux_build/CMakeCache.txt")
 (cd "$linux_build" && cpack -G DEB >/dev/null)
 
-windows_build=$root/build/release-windows
 "$root/scripts/build-windows.sh" "$windows_build" -DDOSECALC_BUILD_TESTS=OFF >/dev/null
 
 deb=dosecalc_${version}_$(dpkg --print-architecture).deb
