@@ -16,13 +16,15 @@ endforeach()
 install(TARGETS dosecalc RUNTIME DESTINATION .)
 
 # Plugins Qt loads at run time, so no link shows them.
-install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION plugins/platforms)
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION plugins/styles)
+set(platform_plugin $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>)
+set(style_plugin $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>)
+install(FILES ${platform_plugin} DESTINATION plugins/platforms)
+install(FILES ${style_plugin} DESTINATION plugins/styles)
 
 # The libraries the program and the plugins link, found where Qt and the mingw runtime lie
 # (install(RUNTIME_DEPENDENCIES) is not offered to a cross build; the command under it is).
 install(CODE "set(dosecalc_program \"$<TARGET_FILE:dosecalc>\")
-  set(dosecalc_plugins \"$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>;$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>\")
+  set(dosecalc_plugins \"${platform_plugin};${style_plugin}\")
   set(dosecalc_library_dirs \"${qt_bin_dir};${mingw_runtime_dirs}\")
   set(dosecalc_link_dir \"${CMAKE_BINARY_DIR}/runtime-library-links\")
   set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND \"${CMAKE_OBJDUMP}\")")
@@ -56,10 +58,8 @@ function(dosecalc_deploy_beside target)
             ${folder}/translations ${folder}/fonts
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_RUNTIME_DLLS:${target}> ${DOSECALC_MINGW_RUNTIME}
             ${folder}
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
-            ${folder}/plugins/platforms
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
-            ${folder}/plugins/styles
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${platform_plugin} ${folder}/plugins/platforms
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${style_plugin} ${folder}/plugins/styles
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/data/windows/qt.conf ${folder}
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${qt_translation} ${folder}/translations
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${shipped_fonts} ${folder}/fonts

@@ -10,11 +10,6 @@ set -eu
 }
 exec >"$4"
 awk -v package="$2" -v maintainer="$3" '
-function weekday(y, m, d,    t) { # 0 is Sunday (Sakamoto)
-  split("0 3 2 5 0 3 5 1 4 6 2 4", t, " ")
-  if (m < 3) y--
-  return (y + int(y / 4) - int(y / 100) + int(y / 400) + t[m] + d) % 7
-}
 function flush(    words, n, i, line) {
   if (item == "") return
   n = split(item, words, " ")
@@ -29,14 +24,13 @@ function flush(    words, n, i, line) {
   print line
   item = ""
 }
-function close_release() {
+function close_release(    command, stamp) {
   flush()
   if (date == "") return
-  split(date, ymd, "-")
-  split("Sun Mon Tue Wed Thu Fri Sat", days, " ")
-  split("Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec", months, " ")
-  printf "\n -- %s  %s, %s %s %s 00:00:00 +0000\n", maintainer,
-    days[weekday(ymd[1] + 0, ymd[2] + 0, ymd[3] + 0) + 1], ymd[3], months[ymd[2] + 0], ymd[1]
+  command = "LC_ALL=C date -u -R -d " date
+  command | getline stamp
+  close(command)
+  printf "\n -- %s  %s\n", maintainer, stamp
 }
 /^## / {
   close_release()
