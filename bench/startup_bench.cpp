@@ -166,13 +166,13 @@ int main(int argc, char* argv[])
         }
         results.push_back(run);
     }
-    const auto column = [&](double Run::*field) {
+    const auto column = [&](auto field) {
         std::vector<double> values;
         for (const Run& r : results)
             values.push_back(r.*field);
         return values;
     };
-    const auto mebibytes = [&](long Run::*field) {
+    const auto mebibytes = [&](auto field) {
         std::vector<double> values;
         for (const Run& r : results)
             values.push_back(static_cast<double>(r.*field) / 1024.0);

@@ -1,10 +1,12 @@
 #!/bin/sh
-# Formats every C++ file of the tree (tracked, or new and not ignored) by .clang-format:
+# Formats every C++ file of the tree (tracked, or new and not ignored) by .clang-format, with the
+# Debian release's own clang-format (14 on Debian 12, 19 on Debian 13; both keep the same style):
 #   scripts/format.sh           rewrites the files that are not formatted
 #   scripts/format.sh --check   changes nothing; lists them and fails if there are any
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-clang_format=clang-format-14
+. "$root/scripts/debian-release.sh"
+clang_format=clang-format-$llvm
 if ! command -v "$clang_format" >/dev/null 2>&1; then
   echo "format.sh: $clang_format is missing (scripts/install-deps.sh test installs it)" >&2
   exit 1

@@ -8,12 +8,13 @@
 namespace {
 
 using Catalogue = CatalogueEntry::Catalogue;
+using Selector = std::int32_t FrameRequest::*;
 
 // Per catalogue, in the order of the enumeration: the label's prefix, the request's selector, the
 // size and the composer's look-up (none for faces, which have a drawer of their own).
 struct Traits {
     const char* prefix;
-    std::int32_t FrameRequest::*selector;
+    Selector selector;
     std::int32_t size;
     DecorationEntry (*decorations)(std::int32_t);
 };

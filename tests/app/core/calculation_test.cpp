@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <variant>
@@ -65,7 +66,7 @@ TEST(Calculate, TypedInputsGiveTheDoseTextAndVerdict)
 
 TEST(Calculate, EveryFieldMustHoldANonNegativeNumber)
 {
-    std::u16string_view CalculationInput::*const fields[] = {
+    const std::array fields{
         &CalculationInput::iodine131, &CalculationInput::caesium137,  &CalculationInput::caesium134,
         &CalculationInput::intake,    &CalculationInput::sievertRate, &CalculationInput::grayRate,
     };
