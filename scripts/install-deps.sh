@@ -1,14 +1,24 @@
 #!/bin/sh
-# Installs the Debian 12 packages of the named sets that are missing:
+# Installs the packages of the named sets that are missing, on Debian 12 (bookworm) or 13 (trixie):
 #   scripts/install-deps.sh SET...
 #   run      building and running the program (scripts/start.sh)
 #   test     the test suite, sanitizers, fuzzer, benchmarks, Wayland, desktop and release checks
-#   windows  the Windows build and its tests under Wine (scripts/build-windows.sh); also adds
-#            deb-src entries to apt's sources, since Qt for Windows is built from Debian's source
+#   root     making and entering the Debian 13 build root (scripts/build-root.sh)
+#   release  the release files (scripts/release.sh): the Debian package's tools and the build root's
+#   windows  the Windows build and its tests under Wine, inside the build root
+#            (scripts/build-windows.sh); also adds deb-src entries to apt's sources where there are
+#            none, since Qt for Windows is built from Debian's source
 # Idempotent: when everything is present it changes nothing and needs no root.
 set -eu
 
-usage="usage: scripts/install-deps.sh SET... (SET: run, test, windows)"
+usage="usage: scripts/install-deps.sh SET... (SET: run, test, root, release, windows)"
+[ $# -gt 0 ] || {
+  echo "$usage" >&2
+  exit 2
+}
+
+# The release's own clang (its runtime, for the sanitizers and the fuzzer) and clang-format.
+. "$(dirname "$0")/debian-release.sh"
 
 run_packages="
   g++ cmake ninja-build pkg-config
@@ -19,11 +29,13 @@ run_packages="
 test_packages="
   ccache make git file weston
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev clang-format-14
+  clang libclang-rt-$llvm-dev clang-format-$llvm
   xvfb xauth x11-utils xdotool
-  dbus dbus-x11 at-spi2-core python3 python3-pyatspi
+  dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-pil
   desktop-file-utils appstream dpkg-dev lintian diffoscope-minimal
 "
+root_packages="debootstrap"
+release_packages="dpkg-dev git $root_packages"
 windows_packages="
   cmake ninja-build dpkg-dev
   g++-mingw-w64-x86-64-posix qt6-base-dev-tools qt6-translations-l10n googletest fonts-ipafont-gothic
@@ -31,16 +43,14 @@ windows_packages="
   wine wine64 xvfb xauth xdotool xclip python3 python3-pil procps
 "
 
-[ $# -gt 0 ] || {
-  echo "$usage" >&2
-  exit 2
-}
 packages=""
 need_sources=""
 for set in "$@"; do
   case $set in
   run) packages="$packages $run_packages" ;;
   test) packages="$packages $test_packages" ;;
+  root) packages="$packages $root_packages" ;;
+  release) packages="$packages $release_packages" ;;
   windows)
     packages="$packages $windows_packages"
     # The same URIs and suites as the machine's Debian entries, as deb-src.
