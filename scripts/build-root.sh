@@ -33,7 +33,6 @@ mkdir -p "$cache"
   # The mark by which the project's scripts know they run inside.
   [ -f "$build_root/etc/dosecalc-build-root" ] || (cd / && "$root/scripts/debian-root.sh" run "$build_root" --root \
     sh -c 'echo "the dosecalc build root (scripts/build-root.sh)" >/etc/dosecalc-build-root')
-
 ) 9>"$cache/.debian-13.lock"
 
 # What the sets need, as root; then the command, as the caller.
