@@ -46,5 +46,12 @@ add_custom_command(OUTPUT ${doc_dir}/changelog
 add_compressed_doc(${doc_dir}/changelog)
 add_custom_target(dosecalc_docs ALL DEPENDS ${compressed_docs})
 
+# Debian 13's lintian checks the metadata with AppStream 1.0, which warns of the missing homepage.
+cmake_host_system_information(RESULT debian_release QUERY DISTRIB_VERSION_ID)
+if(debian_release VERSION_GREATER_EQUAL 13)
+  install(FILES ${DOSECALC_DATA_DIR}/debian/lintian-overrides
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME dosecalc)
+endif()
+
 install(FILES ${doc_dir}/changelog.gz ${DOSECALC_DATA_DIR}/debian/copyright ${PROJECT_SOURCE_DIR}/README.md
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
