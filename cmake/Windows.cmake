@@ -1,11 +1,17 @@
-# The Windows tree, cross-built with mingw-w64 against Qt built for Windows
-# (scripts/build-windows.sh): the program with its icon and version resource, the folder the
+# The Windows tree, cross-built with mingw-w64 against Qt built for Windows, in the Debian 13 build
+# root (scripts/build-windows.sh): the program with its icon and version resource, the folder the
 # installer and the portable zip ship (`cmake --install`), and the calculation's and the window's
 # tests, which run under Wine. The headless renderer, the tools and the benchmarks are Linux's.
+if(CMAKE_VERSION VERSION_LESS 3.27)
+  message(FATAL_ERROR "The Windows tree needs CMake 3.27 or newer: build it with scripts/build-windows.sh")
+endif()
 find_package(OpenGL REQUIRED COMPONENTS OpenGL)
-find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets)
+# The plugins' targets too (Debian's Qt source leaves them out by default), for the folder's
+# platform plugin and style.
+set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)
+find_package(Qt6 6.8 REQUIRED COMPONENTS Core Gui Widgets)
 
-# mingw-w64's GCC 12 at -O3 takes the manager of a std::function inside an array of aggregates for
+# mingw-w64's GCC 14 at -O3 takes the manager of a std::function inside an array of aggregates for
 # maybe uninitialised (a false positive of its inliner); the Linux builds keep that warning.
 target_compile_options(dosecalc_warnings INTERFACE -Wno-maybe-uninitialized)
 

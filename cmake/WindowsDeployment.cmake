@@ -17,7 +17,7 @@ install(TARGETS dosecalc RUNTIME DESTINATION .)
 
 # Plugins Qt loads at run time, so no link shows them.
 set(platform_plugin $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>)
-set(style_plugin $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>)
+set(style_plugin $<TARGET_FILE:Qt6::QModernWindowsStylePlugin>)
 install(FILES ${platform_plugin} DESTINATION plugins/platforms)
 install(FILES ${style_plugin} DESTINATION plugins/styles)
 
@@ -39,7 +39,8 @@ install(FILES ${qt_translation} DESTINATION translations)
 install(FILES ${shipped_fonts} DESTINATION fonts)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION licenses RENAME dosecalc.txt)
 install(FILES /usr/share/doc/fonts-ipafont-gothic/copyright DESTINATION licenses RENAME IPA-fonts.txt)
-install(FILES /usr/share/doc/libqt6core6/copyright DESTINATION licenses RENAME Qt.txt)
+# Qt for Windows is built from the source package of the Qt tools, and shares their copyright file.
+install(FILES /usr/share/doc/qt6-base-dev-tools/copyright DESTINATION licenses RENAME Qt.txt)
 install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licenses RENAME LGPL-3.txt)
 install(FILES /usr/share/common-licenses/GPL-3 DESTINATION licenses RENAME GPL-3.txt)
 install(FILES /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright

@@ -2,9 +2,10 @@
 # copies the Qt libraries and the mingw runtime that the program and its plugins load beside the
 # program. Windows' own libraries stay the system's.
 #
-# CMake names a Windows program's libraries in lower case and looks for them so, which on Linux
-# finds no Qt6Core.dll: it looks in a folder of lower-case links to them, and each link found is
-# copied as the file it points to, under that file's own name.
+# CMake looks for a Windows program's libraries under their names in lower case, which on Linux
+# finds no Qt6Core.dll, and then reads them under the names the program gives them: it looks in a
+# folder of links to them under both names, and each link found is copied as the file it points
+# to, under that file's own name.
 file(REMOVE_RECURSE ${dosecalc_link_dir})
 file(MAKE_DIRECTORY ${dosecalc_link_dir})
 foreach(dir ${dosecalc_library_dirs})
@@ -12,9 +13,11 @@ foreach(dir ${dosecalc_library_dirs})
   foreach(dll ${dlls})
     get_filename_component(name ${dll} NAME)
     string(TOLOWER ${name} lower)
-    if(NOT EXISTS ${dosecalc_link_dir}/${lower})
-      file(CREATE_LINK ${dll} ${dosecalc_link_dir}/${lower} SYMBOLIC)
-    endif()
+    foreach(link ${name} ${lower})
+      if(NOT EXISTS ${dosecalc_link_dir}/${link})
+        file(CREATE_LINK ${dll} ${dosecalc_link_dir}/${link} SYMBOLIC)
+      endif()
+    endforeach()
   endforeach()
 endforeach()
 

@@ -1,10 +1,12 @@
 #!/bin/sh
-# Builds dosecalc for 64-bit Windows on Debian 12 and packages it:
+# Builds dosecalc for 64-bit Windows and packages it, in the Debian 13 build root
+# (scripts/build-root.sh) on any machine, so that the Windows files do not depend on the machine's
+# own release:
 #   scripts/build-windows.sh [BUILD_DIR [CMAKE_ARGUMENTS...]]      (default build/windows)
-# 1. Qt for mingw-w64 from Debian's own source package qt6-base, of the version of the host's Qt
-#    tools, and GoogleTest from Debian's googletest sources: built once per machine into the
-#    cache folder $DOSECALC_WINDOWS_CACHE (default ~/.cache/dosecalc-windows), one folder per
-#    version, reused while present;
+# 1. Qt for mingw-w64 from Debian's own source package qt6-base, of the version of the root's Qt
+#    tools, and GoogleTest from Debian's googletest sources: built once per machine into
+#    $DOSECALC_CACHE/windows (default ~/.cache/dosecalc/windows), one folder per version and
+#    configuration, reused while present;
 # 2. the program (Release, stripped), the calculation's and the window's tests (unless
 #    -DDOSECALC_BUILD_TESTS=OFF), in BUILD_DIR;
 # 3. BUILD_DIR/dosecalc-VERSION-setup.exe (NSIS) and BUILD_DIR/dosecalc-VERSION-windows.zip
@@ -12,13 +14,16 @@
 #    runtime, Qt's Japanese translation and the fallback Japanese fonts with their licences.
 # With SOURCE_DATE_EPOCH set (scripts/release.sh sets it), both carry that time for every file and
 # are the same bytes in every build of the same sources.
-# Installs what it needs first (scripts/install-deps.sh windows).
+# The tests run in the root too: scripts/build-root.sh ctest --test-dir BUILD_DIR.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh" windows
 build_dir=$(realpath -m "${1:-$root/build/windows}")
 [ $# -gt 0 ] && shift
-cache=${DOSECALC_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dosecalc-windows}
+if [ ! -f /etc/dosecalc-build-root ]; then
+  mkdir -p "$build_dir"
+  exec "$root/scripts/build-root.sh" --bind "$build_dir" "$root/scripts/build-windows.sh" "$build_dir" "$@"
+fi
+cache=${DOSECALC_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dosecalc}/windows
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 jobs=$(nproc)
 
@@ -26,23 +31,23 @@ installed_version() {
   dpkg-query -W -f='${Version}' "$1"
 }
 
-# The Qt source must be the very version of the host tools (moc, rcc, uic) it is built with.
+# The Qt source must be the very version of the root's Qt tools (moc, rcc, uic) it is built with.
 qt_version=$(installed_version qt6-base-dev-tools)
 
-# Qt: the modules the program and its tests use, shared, desktop OpenGL, the libraries Qt bundles
-# (Debian's +dfsg tarball keeps them; only the tablet SDK header is gone). Without Direct2D, Qt's
-# GUI library leaves out the DirectWrite font database that the platform plugin would link to with
-# DirectWrite 3 on, so DirectWrite 3 is off too: fonts come from GDI, Qt's default on Windows.
-# No timestamps in the DLLs' headers; build paths are mapped in build_qt, so that two machines
-# building the same version get the same bytes.
+# Qt: the modules the program and its tests use, shared, built as Qt's unity build (its sources
+# compiled in batches, which more than halves the time), desktop OpenGL, the libraries Qt bundles
+# (Debian's +dfsg tarball keeps them; only the tablet SDK header is gone). DirectWrite 3 and
+# Direct2D as Qt finds them in mingw-w64's headers: fonts come through DirectWrite, Qt's default on
+# Windows (Qt's GUI library builds its custom font loader only with Direct2D, and does not compile
+# without it); without Direct2D 1.1, which only Qt's Direct2D platform plugin needs, not shipped. No timestamps in the DLLs' headers; build paths are mapped in build_qt, so that two
+# machines building the same version get the same bytes.
 qt_options="
-  -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
+  -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DQT_UNITY_BUILD=ON
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
   -DINPUT_opengl=desktop
-  -DFEATURE_tabletevent=OFF
+  -DFEATURE_tabletevent=OFF -DFEATURE_direct2d1_1=OFF
   -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
   -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
-  -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
   -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF -DFEATURE_system_doubleconversion=OFF
   -DCMAKE_SHARED_LINKER_FLAGS=-Wl,--no-insert-timestamp

@@ -7,7 +7,9 @@
 #   dosecalc-VERSION.tar.gz         the source, as git archive gives it
 #   SHA256SUMS                      their checksums, for sha256sum -c
 # Every file carries the commit's time (SOURCE_DATE_EPOCH) and no build path, so every run on the
-# same commit writes the same bytes, wherever the tree lies (scripts/check-reproducible.sh).
+# same commit writes the same bytes, wherever the tree lies (scripts/check-reproducible.sh). The
+# Debian package is the machine's release's; the Windows files come from the Debian 13 build root
+# (scripts/build-windows.sh) and are the same on a Debian 12 and a Debian 13 machine.
 # The release trees, build/release-linux and build/release-windows, are built from empty folders.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -27,7 +29,7 @@ git rev-parse --git-dir >/dev/null 2>&1 || {
   exit 1
 }
 
-"$root/scripts/install-deps.sh" run windows
+"$root/scripts/install-deps.sh" run release
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
 export SOURCE_DATE_EPOCH
 

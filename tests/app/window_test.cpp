@@ -30,6 +30,8 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QStyle>
+#include <QStyleHints>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -384,6 +386,46 @@ TEST_F(Window, CalculateShowsDoseVerdictGaugeAndScene)
         EXPECT_EQ(form->currentScene(), c.scene) << c.name;
         EXPECT_EQ(label("Label21")->text(), prompt) << c.name;
     }
+}
+
+// Outside its filled part the gauge is painted as an untouched bar of the application's style is,
+// at the same size, palette and value: it keeps its style's frame and shape. A run that names the
+// style and colour scheme Qt should have chosen by itself (under Wine as Windows 11, in dark mode)
+// checks that choice too.
+TEST_F(Window, GaugeKeepsTheFrameOfItsStyle)
+{
+    if (const QString style = qEnvironmentVariable("DOSECALC_EXPECTED_STYLE"); !style.isEmpty()) {
+        EXPECT_EQ(QApplication::style()->name(), style);
+    }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    if (qEnvironmentVariable("DOSECALC_EXPECTED_SCHEME") == QStringLiteral("dark")) {
+        EXPECT_EQ(QGuiApplication::styleHints()->colorScheme(), Qt::ColorScheme::Dark);
+    }
+#endif
+    type("EdtSv", QStringLiteral("60"));
+    calculate(); // red, 16 of 110
+    QProgressBar untouched(gauge()->parentWidget()); // hidden, with the gauge's background
+    untouched.setRange(gauge()->minimum(), gauge()->maximum());
+    untouched.setTextVisible(gauge()->isTextVisible());
+    untouched.setPalette(gauge()->palette());
+    untouched.resize(gauge()->size());
+    const QImage empty = untouched.grab().toImage();
+    untouched.setValue(gauge()->value());
+    const QImage filled = untouched.grab().toImage();
+    const QImage painted = gauge()->grab().toImage();
+    ASSERT_EQ(painted.size(), filled.size());
+    int frame = 0;
+    int differing = 0;
+    for (int y = 0; y < painted.height(); ++y) {
+        for (int x = 0; x < painted.width(); ++x) {
+            if (filled.pixel(x, y) == empty.pixel(x, y)) { // not the filled part
+                ++frame;
+                differing += painted.pixel(x, y) != filled.pixel(x, y);
+            }
+        }
+    }
+    EXPECT_GT(frame, painted.width() * painted.height() / 2);
+    EXPECT_EQ(differing, 0) << "of " << frame << " pixels outside the filled part";
 }
 
 TEST_F(Window, AdviceIsPlainTextAndLabelsFollowTheirText)

@@ -17,25 +17,15 @@ import time
 
 from PIL import ImageGrab
 
-APP_NAME = "1年間の被爆量 かんたん計算"
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "support"))
+from window_on_screen import (APP_NAME, check, check_started_window, client_origin, failures, find_window,
+                              wait_for, xdotool)
+
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\dosecalc"
-# The window's layout, in client pixels: the face panel and two labels' lines.
-PANEL = (416, 0, 241, 177)
-LABEL1 = (408, 222, 200, 16)  # "１年間の被曝線量は"
-LABEL9 = (416, 270, 200, 26)  # "健康への影響"
 # Inputs, at their centres: group box origin + the field's place in it.
 EDT_BQ_I = (16 + 112 + 60, 80 + 71 + 10)
 EDT_BQ_CS134 = (16 + 112 + 60, 80 + 109 + 10)
 LBL_SV = (400 + 200, 240 + 12)
-
-failures = []
-
-
-def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-    return condition
 
 
 def wine(*args, timeout=120):
@@ -50,78 +40,9 @@ def registry_key(prefix, key):
     return exported.read_text(encoding="utf-16") if exported.exists() else ""
 
 
-def xdotool(*args):
-    return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, check=True).stdout
-
-
-def wait_for(predicate, seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        result = predicate()
-        if result:
-            return result
-        time.sleep(0.5)
-    return predicate()
-
-
-def find_window():
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", APP_NAME],
-                           capture_output=True, text=True).stdout.split()
-    return found[0] if found else None
-
-
-def client_origin(window):
-    geometry = dict(line.split("=") for line in xdotool("getwindowgeometry", "--shell", window).split())
-    return int(geometry["X"]), int(geometry["Y"])
-
-
-def grab(origin, rect):
-    x, y, width, height = rect
-    return ImageGrab.grab(bbox=(origin[0] + x, origin[1] + y, origin[0] + x + width, origin[1] + y + height),
-                          xdisplay=os.environ["DISPLAY"]).convert("RGB")
-
-
-def colour_counts(image):
-    counts = {"white": 0, "orange": 0, "red": 0}
-    for r, g, b in image.getdata():
-        if min(r, g, b) > 200:
-            counts["white"] += 1
-        elif r > 200 and 70 < g < 170 and b < 60:
-            counts["orange"] += 1
-        elif r > 120 and g < 40 and b < 40:
-            counts["red"] += 1
-    return counts
-
-
-def start_face_shown(image):
-    """Face type 1 on the black backdrop: white eyes, orange nose and mouth, red lips."""
-    width, height = image.size
-    corners = [image.getpixel((x, y)) for x in (3, width - 4) for y in (3, height - 4)]
-    counts = colour_counts(image)
-    return all(max(c) < 16 for c in corners) and min(counts.values()) >= 30, corners, counts
-
-
-def glyphs(image):
-    """The text's ink cut into glyph-like runs of inked columns, each as a tuple of its columns."""
-    width, height = image.size
-    ink = [[max(image.getpixel((x, y))) < 110 for y in range(height)] for x in range(width)]
-    runs, current = [], []
-    for column in ink + [[False] * height]:
-        if any(column):
-            current.append(tuple(column))
-        elif current:
-            runs.append(tuple(current))
-            current = []
-    return runs
-
-
-def check_japanese_text(origin, rect, characters, name):
-    """Drawn as glyphs, the distinct characters make distinct shapes; as missing-glyph boxes
-    they would all be the same box."""
-    runs = glyphs(grab(origin, rect))
-    distinct = len(set(runs))
-    check(len(runs) >= characters - 1 and distinct >= characters - 1,
-          f"{name}: {len(runs)} inked shapes, {distinct} distinct, for {characters} distinct characters")
+def close_with_alt_f4(origin):
+    xdotool("mousemove", origin[0] + EDT_BQ_I[0], origin[1] + EDT_BQ_I[1], "click", "1")
+    xdotool("key", "alt+F4")
 
 
 def main():
@@ -142,17 +63,13 @@ def main():
     check(f'"DisplayName"="{APP_NAME}"' in registry_key(prefix, UNINSTALL_KEY),
           "listed among the installed programs under its Japanese name")
 
-    program = subprocess.Popen(["wine", "start", "/wait", "/unix", str(shortcut)],
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # Wine's start opens a shortcut and returns at once, without a status of the program's.
+    subprocess.run(["wine", "start", "/unix", str(shortcut)], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     window = wait_for(find_window, 90)
     if not check(window is not None, "the window opens, titled with the program's name"):
         return
     origin = client_origin(window)
-    shown = wait_for(lambda: start_face_shown(grab(origin, PANEL))[0], 30)
-    face = start_face_shown(grab(origin, PANEL))
-    check(shown, f"the start face fills the panel (corners {face[1]}, pixels {face[2]})")
-    check_japanese_text(origin, LABEL1, 9, "「１年間の被曝線量は」")
-    check_japanese_text(origin, LABEL9, 6, "「健康への影響」")
+    check_started_window(origin)
     ImageGrab.grab(xdisplay=os.environ["DISPLAY"]).save(shots / "wine-window.png")
 
     # Food route (the start state): 500 Bq of I-131 and 10000 Bq of Cs-134 a kg, 1 kg a day.
@@ -169,18 +86,23 @@ def main():
                                              text=True).stdout.strip(), 10)
     check(copied == "73.36", f"the typed calculation shows the dose 73.36 mSv (copied: {copied!r})")
     ImageGrab.grab(xdisplay=os.environ["DISPLAY"]).save(shots / "wine-window-calculated.png")
-
-    xdotool("mousemove", origin[0] + EDT_BQ_I[0], origin[1] + EDT_BQ_I[1], "click", "1")
-    xdotool("key", "alt+F4")
-    # The launcher may end before the program does (a shortcut is opened, not waited for), and
-    # the uninstaller cannot delete the files of a program still running.
+    close_with_alt_f4(origin)
+    # The uninstaller cannot delete the files of a program still running.
     running = lambda: subprocess.run(["pgrep", "-f", r"dosecalc\.exe"], capture_output=True).returncode == 0
     check(wait_for(lambda: find_window() is None and not running(), 30),
           "Alt+F4 closes the window and the program ends")
+
+    # The program's status, started from its folder as the entry starts it.
+    program = subprocess.Popen(["wine", str(folder / "dosecalc.exe")], stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    window = wait_for(find_window, 90)
+    if check(window is not None, "started from its folder, the program opens its window"):
+        close_with_alt_f4(client_origin(window))
     try:
-        check(program.wait(30) == 0, "the Start-menu entry's launch ends with status 0")
+        status = program.wait(30)
+        check(status == 0, f"closed with Alt+F4, the program ends with status 0 (got {status})")
     except subprocess.TimeoutExpired:
-        check(False, "the Start-menu entry's launch ends")
+        check(False, "closed with Alt+F4, the program ends")
 
     wine(str(folder / "uninstall.exe"), "/S")
     # The uninstaller runs on from a copy of itself, so its end is seen in what it removes.

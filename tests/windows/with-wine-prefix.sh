@@ -5,7 +5,8 @@
 # sets the prefix's screen resolution (LogPixels; 96 by default, 144 is Windows' 150 %);
 # DOSECALC_WINE_UNMANAGED=1 leaves the windows to Wine instead of a window manager, of which a
 # private Xvfb has none (Wine would wait 2 s for one at every window shown and hidden) and Wine then
-# draws the frames itself.
+# draws the frames itself. DOSECALC_WINE_VERSION names the Windows that Wine reports (win11, say),
+# DOSECALC_WINE_DARK=1 sets the apps' dark mode, as Windows' settings do.
 set -eu
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/dosecalc-wine.XXXXXX")
 export WINEPREFIX WINEARCH=win64
@@ -20,6 +21,13 @@ if [ -n "${DOSECALC_WINE_DPI:-}" ]; then
 fi
 if [ "${DOSECALC_WINE_UNMANAGED:-}" = 1 ]; then
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+fi
+if [ -n "${DOSECALC_WINE_VERSION:-}" ]; then
+  wine winecfg /v "$DOSECALC_WINE_VERSION" >/dev/null 2>&1
+fi
+if [ "${DOSECALC_WINE_DARK:-}" = 1 ]; then
+  wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' /v AppsUseLightTheme \
+    /t REG_DWORD /d 0 /f >/dev/null 2>&1
 fi
 wineserver -w
 "$@"
