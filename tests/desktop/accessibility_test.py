@@ -14,7 +14,9 @@ It needs an X display and a D-Bus session started on that display (so that the a
 registry can send key presses), and Debian's python3-pyatspi, hence Debian's own Python.
 """
 
+import json
 import os
+import pathlib
 import subprocess
 import sys
 import tempfile
@@ -23,24 +25,27 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-WINDOW_TITLE = "1年間の被爆量 かんたん計算"
-PROMPT = "濃度、放射線量を入力してください"
+# The names and descriptions a screen reader finds, as the Windows test finds them too.
+NAMES = json.loads((pathlib.Path(__file__).resolve().parents[1] / "support/accessible_names.json").read_text())
+CONTROLS = NAMES["controls"]
+WINDOW_TITLE = NAMES["window"]
+PROMPT = CONTROLS["message"]["text"]
 NOT_A_NUMBER = "数字以外の文字を入れないでください"
 NO_GL_LINE = "dosecalc: no OpenGL context could be made for the face panel; it stays empty"
 
-IODINE = "ヨウ素131の濃度 (ベクレル)"
-CAESIUM137 = "セシウム137の濃度 (ベクレル)"
-INTAKE = "1日あたりの摂取量 (キログラムまたはリットル)"
-CAESIUM134 = "セシウム134の濃度 (ベクレル)"
-SIEVERT_RATE = "1時間あたりの線量 (シーベルト)"
-GRAY_RATE = "1時間あたりの線量 (グレイ)"
-SIEVERT_UNIT = "シーベルトの単位"
-GRAY_UNIT = "グレイの単位"
-ADVICE = "健康への影響についての助言"
-GAUGE = "健康への影響の度合い"
-DOSE_DESCRIPTION = "1年間の被曝線量 (ミリシーベルト)"
-HEADLINE_DESCRIPTION = "健康への影響の判定"
-MESSAGE_DESCRIPTION = "入力の案内とエラーメッセージ"
+IODINE = CONTROLS["iodine"]["name"]
+CAESIUM137 = CONTROLS["caesium137"]["name"]
+INTAKE = CONTROLS["intake"]["name"]
+CAESIUM134 = CONTROLS["caesium134"]["name"]
+SIEVERT_RATE = CONTROLS["sievert_rate"]["name"]
+GRAY_RATE = CONTROLS["gray_rate"]["name"]
+SIEVERT_UNIT = CONTROLS["sievert_unit"]["description"]
+GRAY_UNIT = CONTROLS["gray_unit"]["description"]
+ADVICE = CONTROLS["advice"]["name"]
+GAUGE = CONTROLS["gauge"]["name"]
+DOSE_DESCRIPTION = CONTROLS["dose"]["description"]
+HEADLINE_DESCRIPTION = CONTROLS["headline"]["description"]
+MESSAGE_DESCRIPTION = CONTROLS["message"]["description"]
 BREAKDOWN_525 = "内訳（1年間）\n空間線量率 (Sv/h) 525.60 mSv 100 %"
 
 KEY_TAB = 0xFF09
@@ -234,10 +239,10 @@ def run(program, no_gl):
         for name, unit_list in units.items():
             checks.expect(any(node.getRole() == pyatspi.ROLE_TEXT and node.name == name
                               for node in descendants(unit_list)), f"the text field of {name} is named")
-        air = window.find(pyatspi.ROLE_RADIO_BUTTON, "空気中の濃度")
-        food = window.find(pyatspi.ROLE_RADIO_BUTTON, "飲食物の濃度")
-        calculate = window.find(pyatspi.ROLE_PUSH_BUTTON, "計算")
-        clear = window.find(pyatspi.ROLE_PUSH_BUTTON, "項目クリア")
+        air = window.find(pyatspi.ROLE_RADIO_BUTTON, CONTROLS["air"]["name"])
+        food = window.find(pyatspi.ROLE_RADIO_BUTTON, CONTROLS["food"]["name"])
+        calculate = window.find(pyatspi.ROLE_PUSH_BUTTON, CONTROLS["calculate"]["name"])
+        clear = window.find(pyatspi.ROLE_PUSH_BUTTON, CONTROLS["clear"]["name"])
         advice = window.find(pyatspi.ROLE_TEXT, ADVICE)
         gauge = window.find(pyatspi.ROLE_PROGRESS_BAR, GAUGE)
         for control in [*fields.values(), *units.values(), air, food, calculate, clear, advice]:
