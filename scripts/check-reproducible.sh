@@ -3,14 +3,15 @@
 # folders of different names and depths, runs scripts/release.sh in each, one after the other, and
 # compares what they wrote. Names the first file that differs (with diffoscope's account of how,
 # where it is installed) and fails; the checked-out commit is what is checked, not uncommitted
-# changes.
-#   scripts/check-reproducible.sh
+# changes. With OUTDIR, the release files checked are left there.
+#   scripts/check-reproducible.sh [OUTDIR]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-[ $# -eq 0 ] || {
-  echo "check-reproducible: takes no arguments" >&2
+[ $# -le 1 ] || {
+  echo "check-reproducible: too many arguments; usage: scripts/check-reproducible.sh [OUTDIR]" >&2
   exit 2
 }
+outdir=${1:+$(realpath -m "$1")}
 commit=$(git -C "$root" rev-parse HEAD)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -35,3 +36,8 @@ for file in $(cut -d' ' -f3 "$first/SHA256SUMS") SHA256SUMS; do
 done
 echo "check-reproducible: the same bytes twice:"
 cat "$first/SHA256SUMS"
+if [ -n "$outdir" ]; then
+  rm -rf "$outdir"
+  mkdir -p "$(dirname "$outdir")"
+  cp -a "$first" "$outdir"
+fi
