@@ -197,8 +197,9 @@ void TMainForm::completeLayout()
             label->adjustSize();
     }
     fitLabelToParent(Label20);
-    // Where the font draws wider than the one the layout was measured with (GDI's bold on Windows
-    // widens "mSv" beyond the window's edge), the window grows to hold every control.
+    // Where the font draws wider than the one the layout was measured with (Windows' GDI drew the
+    // bold IPA P Gothic wide enough to push "mSv" beyond the window's edge), the window grows to
+    // hold every control.
     const QRect controlsRect = childrenRect();
     setMinimumSize(minimumSize().expandedTo(
         QSize(controlsRect.x() + controlsRect.width(), controlsRect.y() + controlsRect.height())));

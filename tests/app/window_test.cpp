@@ -404,7 +404,8 @@ TEST_F(Window, GaugeKeepsTheFrameOfItsStyle)
 #endif
     type("EdtSv", QStringLiteral("60"));
     calculate(); // red, 16 of 110
-    QProgressBar untouched(gauge()->parentWidget()); // hidden, with the gauge's background
+    // Hidden, beside the gauge, so that it has the gauge's background.
+    QProgressBar untouched(gauge()->parentWidget());
     untouched.setRange(gauge()->minimum(), gauge()->maximum());
     untouched.setTextVisible(gauge()->isTextVisible());
     untouched.setPalette(gauge()->palette());
@@ -854,7 +855,8 @@ TEST_F(Window, ADoseTooLongForItsBoxIsShownShortAndTrueAndCopiedAsShown)
 {
     // In mGy/h (8760 mSv a year each): the largest dose the box shows in full at its font, the
     // next one in hundredths, and 1e300 Bq of Cs-137. With IPA P Gothic as FreeType draws it the
-    // box holds eleven digits before the point; GDI (Windows) draws the bold digits wider.
+    // box holds eleven digits before the point; Windows' font engines may draw the bold digits
+    // wider.
     QLabel* dose = label("lblSv");
     const auto fits = [dose](const QString& text) {
         return dose->fontMetrics().horizontalAdvance(text) <= dose->width();
