@@ -40,6 +40,18 @@ def registry_key(prefix, key):
     return exported.read_text(encoding="utf-16") if exported.exists() else ""
 
 
+def running_in(prefix):
+    """Whether dosecalc.exe runs in this Wine prefix (other tests may run it in theirs)."""
+    pids = subprocess.run(["pgrep", "-f", r"dosecalc\.exe"], capture_output=True, text=True).stdout.split()
+    for pid in pids:
+        try:
+            if f"WINEPREFIX={prefix}".encode() in pathlib.Path(f"/proc/{pid}/environ").read_bytes().split(b"\0"):
+                return True
+        except OSError:
+            pass  # ended meanwhile
+    return False
+
+
 def close_with_alt_f4(origin):
     xdotool("mousemove", origin[0] + EDT_BQ_I[0], origin[1] + EDT_BQ_I[1], "click", "1")
     xdotool("key", "alt+F4")
@@ -88,8 +100,7 @@ def main():
     ImageGrab.grab(xdisplay=os.environ["DISPLAY"]).save(shots / "wine-window-calculated.png")
     close_with_alt_f4(origin)
     # The uninstaller cannot delete the files of a program still running.
-    running = lambda: subprocess.run(["pgrep", "-f", r"dosecalc\.exe"], capture_output=True).returncode == 0
-    check(wait_for(lambda: find_window() is None and not running(), 30),
+    check(wait_for(lambda: find_window() is None and not running_in(prefix), 30),
           "Alt+F4 closes the window and the program ends")
 
     # The program's status, started from its folder as the entry starts it.
